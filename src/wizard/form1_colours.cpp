@@ -1,0 +1,144 @@
+// The colour inputs: five colour groups on the BODY step, the hover colour and
+// the two switches of the DHTML step, the hover previews, and loading the
+// colours at start-up.
+#include "text/numbers.h"
+#include "wizard/cdec.h"
+#include "wizard/form1.h"
+#include "wizard/values.h"
+
+namespace pelin::wizard {
+
+using cdec::CodeToColourNumber;
+using cdec::ColourNumberToCode;
+
+// The controls and values of one colour group: FONT, LINK, ALINK, VLINK, BGCOLOR.
+struct Form1::ColourGroup {
+    form::TextBox& box;
+    form::Button& button;
+    std::int32_t* sample;  // the colour the group's sample shows; null: no sample
+    Text& code;            // the field of the settings record
+    Text& preview;         // the preview value
+};
+
+Form1::ColourGroup Form1::group(int index) {
+    engine::ConversionSettings& s = settings;
+    switch (index) {
+    case 0: return {CText1, Command41, &SampleFont1.foreColor, s.Bodyfont, Font10};
+    case 1: return {CText2, Command42, &SampleFont2.foreColor, s.Bodylink, Link10};
+    case 2: return {CText3, Command43, nullptr, s.Bodyalink, Alink};
+    case 3: return {CText4, Command44, nullptr, s.Bodyvlink, Vlink};
+    default: return {CText5, Command45, &SampleFrame.backColor, s.BgColor, BgColor10};
+    }
+}
+
+void Form1::codeBoxChanged(int index) {
+    ColourGroup g = group(index);
+    if (std::optional<std::int32_t> colour = CodeToColourNumber(g.box.text)) {
+        g.button.backColor = *colour;
+        if (g.sample) *g.sample = *colour;
+        g.preview = text::formatInteger(*colour);
+    }
+    // The code is kept exactly as typed, readable or not: the page gets what the user wrote.
+    g.code = g.box.text;
+}
+
+void Form1::colourButtonClicked(int index) {
+    CommonDialog1.Flags = form::kCdlColorFullOpen;
+    if (!CommonDialog1.ShowColor()) return;
+    const std::int32_t colour = CommonDialog1.Color;
+    ColourGroup g = group(index);
+    g.button.backColor = colour;
+    if (g.sample) *g.sample = colour;
+    g.preview = text::formatInteger(colour);
+    g.box.enabled = false;
+    g.code = ColourNumberToCode(colour);
+    g.box.setText(g.code);
+    g.box.enabled = true;
+}
+
+void Form1::CText1_Change() { codeBoxChanged(0); }
+void Form1::CText2_Change() { codeBoxChanged(1); }
+void Form1::CText3_Change() { codeBoxChanged(2); }
+void Form1::CText4_Change() { codeBoxChanged(3); }
+void Form1::CText5_Change() { codeBoxChanged(4); }
+void Form1::Command41_Click() { colourButtonClicked(0); }
+void Form1::Command42_Click() { colourButtonClicked(1); }
+void Form1::Command43_Click() { colourButtonClicked(2); }
+void Form1::Command44_Click() { colourButtonClicked(3); }
+void Form1::Command45_Click() { colourButtonClicked(4); }
+
+void Form1::DLinkColor_Click() {
+    CommonDialog1.Flags = form::kCdlColorFullOpen;
+    if (!CommonDialog1.ShowColor()) return;
+    DLColor2 = text::formatInteger(CommonDialog1.Color);
+    settings.DLColor = ColourNumberToCode(CommonDialog1.Color);
+}
+
+void Form1::DCheck1_Click() {
+    const bool on = DCheck1.value == 1;
+    Sample31.enabled = on;
+    DLinkColor.enabled = on;
+}
+
+void Form1::DCheck2_Click() {
+    const bool on = DCheck2.value == 1;
+    Combo31.enabled = on;
+    Combo32.enabled = on;
+}
+
+void Form1::Sample31_MouseMove() {
+    if (!Sample31.enabled) return;
+    if (std::optional<std::int32_t> colour = int32Number(DLColor2)) Sample31.foreColor = *colour;
+}
+
+void Form1::Frame3_MouseMove() { Sample31.foreColor = kSample31Colour; }
+
+void Form1::SampleFont2_Click() {
+    if (std::optional<std::int32_t> colour = int32Number(Alink)) SampleFont2.foreColor = *colour;
+    LinkSampleClicked = 1;
+}
+
+void Form1::Frame4_MouseMove() {
+    const std::optional<std::int32_t> active = int32Number(Alink);
+    const std::optional<std::int32_t> visited = int32Number(Vlink);
+    if (active && visited && SampleFont2.foreColor == *active) SampleFont2.foreColor = *visited;
+}
+
+void Form1::SampleFrame_MouseMove() {
+    if (LinkSampleClicked != 1) return;
+    if (std::optional<std::int32_t> colour = int32Number(Vlink)) SampleFont2.foreColor = *colour;
+}
+
+void Form1::loadColours() {
+    auto read = [this](TextView key) { return readSetting(u"Setei", key); };
+    auto previewOf = [&](TextView key) { return int32Number(read(key)); };
+    engine::ConversionSettings& s = settings;
+
+    s.Bodyfont = read(u"BodyfontS");
+    if (auto c = previewOf(u"Font10S")) SampleFont1.foreColor = *c;
+    if (auto c = previewOf(u"Font10S")) Command41.backColor = *c;
+    CText1.setText(s.Bodyfont);
+
+    s.Bodylink = read(u"BodylinkS");
+    if (auto c = previewOf(u"Link10S")) Command42.backColor = *c;
+    CText2.setText(s.Bodylink);
+
+    s.Bodyalink = read(u"BodyalinkS");
+    if (auto c = previewOf(u"AlinkS")) SampleFont2.foreColor = *c;
+    if (auto c = previewOf(u"AlinkS")) Command43.backColor = *c;
+    CText3.setText(s.Bodyalink);
+
+    s.Bodyvlink = read(u"BodyvlinkS");
+    if (auto c = previewOf(u"VlinkS")) Command44.backColor = *c;
+    CText4.setText(s.Bodyvlink);
+
+    Alink = read(u"AlinkS");
+    Vlink = read(u"VlinkS");
+
+    s.BgColor = read(u"BgColorS");
+    if (auto c = previewOf(u"BgColor10S")) SampleFrame.backColor = *c;
+    if (auto c = previewOf(u"BgColor10S")) Command45.backColor = *c;
+    CText5.setText(s.BgColor);
+}
+
+}  // namespace pelin::wizard

@@ -1,0 +1,101 @@
+// The file choices: the source text, the style sheet, the destination, and
+// opening the finished page in the notepad.
+#include <cstdlib>
+#include <limits>
+
+#include "text/textfile.h"
+#include "wizard/form1.h"
+#include "wizard/values.h"
+
+namespace pelin::wizard {
+namespace {
+
+constexpr TextView kTitle = u"ぺりん Ver1.31";
+constexpr char16_t kSeparator = u'/';
+
+// The folder the source dialog opens in when no folder was kept. The program
+// once started at the root of the system drive; here the user's home folder
+// is the natural place to begin.
+Text homeFolder() {
+    const char* home = std::getenv("HOME");
+    Text folder = home && *home ? text::fromUtf8(home) : Text(u"/");
+    if (folder.back() != kSeparator) folder.push_back(kSeparator);
+    return folder;
+}
+
+}  // namespace
+
+void Form1::Command11_Click() {
+    auto fail = [this] {
+        Caption = Text(kTitle) + u" - [ 変換ファイル未指定 ]";
+        mnufilepro.enabled = false;
+    };
+
+    const Text kept = readSetting(u"Setei", u"Pash");
+    CommonDialog1.InitDir = kept.empty() ? homeFolder() : kept;
+    CommonDialog1.Filter = u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
+    CommonDialog1.FilterIndex = 1;
+    CommonDialog1.Flags = form::kCdlFileMustExist;
+    CommonDialog1.DialogTitle = u"HTML変換するテキストを選択";
+    if (!CommonDialog1.ShowOpen()) return fail();
+
+    const Text path = CommonDialog1.FileName;
+    settings.HTMLCFile = path;
+    txtHTML.setText(path);
+    Caption = Text(kTitle) + u" - [" + path + u"]";
+
+    const std::optional<std::uintmax_t> length = platform::fileLength(text::toPath(path));
+    if (!length || *length > static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max())) return fail();
+    settings.FileSize = static_cast<std::int32_t>(*length);
+    if (settings.FileSize > 0)
+        txtHTMLSize.caption = u"ファイルサイズ : " + realText(settings.FileSize / 1000.0) + u"KB";
+    else
+        txtHTMLSize.caption = u"ファイルサイズ : ???? KB";
+
+    // The folder of the chosen file: the path up to and including its last
+    // folder separator ("/" here).
+    const std::size_t cut = path.rfind(kSeparator);
+    writeSetting(u"Setei", u"Pash", cut == Text::npos ? Text() : path.substr(0, cut + 1));
+    mnufilepro.enabled = true;
+}
+
+void Form1::txtHTML_Change() {
+    SubFoword.enabled = true;
+    mnufilepro.enabled = !txtHTML.text.empty();
+}
+
+void Form1::Command1_Click() {
+    CommonDialog1.Filter = u"外部CSSファイル(*.css)|*.css|すべてのファイル(*.*)|*.*";
+    CommonDialog1.FilterIndex = 1;
+    CommonDialog1.Flags = form::kCdlFileMustExist;
+    CommonDialog1.DialogTitle = u"外部CSSファイルを選択";
+    if (!CommonDialog1.ShowOpen()) return;
+    settings.CSSFile = CommonDialog1.FileTitle;
+    txt_CSS.setText(CommonDialog1.FileTitle);
+}
+
+void Form1::HozonDialog_Click() {
+    CommonDialog1.Filter = u"すべてのファイル(*.*)|*.*";
+    CommonDialog1.FilterIndex = 1;
+    CommonDialog1.Flags = form::kCdlOverwritePrompt;
+    CommonDialog1.DialogTitle = u"HTML変換したファイルの保存先";
+    CommonDialog1.FileName = settings.WebTitle;
+    CommonDialog1.DefaultExt = u"htm";
+    if (!CommonDialog1.ShowSave()) {
+        txtHozon.setText(Text());
+        return;
+    }
+    settings.HTMLFilePass = CommonDialog1.FileName;
+    txtHozon.setText(CommonDialog1.FileName);
+}
+
+void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
+
+void Form1::EditBottan_Click() {
+    // A page that cannot be read opens an empty notepad, as a missing one does.
+    Text page;
+    if (text::readCp932File(text::toPath(settings.HTMLFilePass), page)) page.clear();
+    services_.windows.showNotepad(linesWithCrLf(page));
+}
+
+}  // namespace pelin::wizard

@@ -1,0 +1,33 @@
+// The menu commands beside the wizard: file properties, the readme, the
+// character and version windows, and the Internet options.
+#include "text/textfile.h"
+#include "wizard/form1.h"
+#include "wizard/messages.h"
+#include "wizard/values.h"
+
+namespace pelin::wizard {
+
+void Form1::mnufilepro_Click() { services_.shell.showFileProperties(txtHTML.text); }
+
+void Form1::mnuhelpreadme_Click() {
+    const std::filesystem::path path = options_.programFolder / "readme.txt";
+    Text content;
+    if (std::optional<platform::FileError> error = text::readCp932File(path, content)) {
+        services_.messageBox.show(fileErrorMessage(u"Readmeを開けませんでした。", *error), form::kMbWarning,
+                                  kProgramTitle);
+        return;
+    }
+    services_.windows.showNotepad(linesWithCrLf(content));
+}
+
+void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }
+
+void Form1::mnuhelpver_Click() { services_.windows.showVersionWindow(); }
+
+void Form1::mnuoptioninternetoption_Click() {
+    if (!services_.shell.showInternetOptions())
+        services_.messageBox.show(u"このシステムにはインターネットオプションの設定画面がありません。", form::kMbWarning,
+                                  kProgramTitle);
+}
+
+}  // namespace pelin::wizard

@@ -1,0 +1,124 @@
+// Start-up: the window takes its saved answers from the settings file and asks
+// for a text file at once. Each step stands on its own; one that cannot be done
+// (a missing key, a text that is no number, a picture that does not load) is
+// skipped and the next one runs.
+#include "text/textfile.h"
+#include "wizard/form1.h"
+#include "wizard/step_texts.h"
+#include "wizard/values.h"
+
+namespace pelin::wizard {
+namespace {
+
+constexpr TextView kLanguages[] = {
+    u"特に指定しない",          u"日本語　　　(ja)", u"アメリカ英語(en-US)", u"イギリス英語(en)",
+    u"中国語　　　(zh)",        u"韓国語　　　(ko)", u"ロシア語　　(ru)",   u"イタリア語　(it)",
+    u"フランス語　(fr)",        u"その他　　　(*)"};
+constexpr TextView kCharsets[] = {u"Shift_JIS", u"euc-jp", u"iso-2022-jp"};
+constexpr TextView kTransitions[] = {
+    u"四角形展開",           u"円収縮",               u"円展開",               u"シャッター下から上へ",
+    u"シャッター上から下へ", u"シャッター左から右へ", u"シャッター右から左へ", u"横窓",
+    u"縦窓",                 u"横チェック模様",       u"縦チェック模様",       u"点ノイズ",
+    u"舞台の幕閉じる",       u"舞台の幕開く",         u"シャッター上下閉める", u"シャッター上下開ける",
+    u"斜めアニメーション①", u"斜めアニメーション②", u"斜めアニメーション③", u"斜めアニメーション④",
+    u"横線ノイズ",           u"縦線ノイズ"};
+constexpr TextView kBaseFontSizes[] = {u" 7", u" 8", u"10(標準)", u"12", u"15", u"20", u"30"};
+
+template <std::size_t N>
+void fill(form::ComboBox& list, const TextView (&items)[N], int defaultPosition) {
+    for (TextView item : items) list.addItem(Text(item));
+    list.setListIndex(defaultPosition);
+}
+
+}  // namespace
+
+void Form1::Form_Load() {
+    attachIconMenus();
+    loadCharacter();
+    applySaveMode();
+    showFirstStep();
+    fillLists();
+    applySavedAnswers();
+    Command11_Click();
+}
+
+void Form1::attachIconMenus() {
+    // The icon menus are drawn by the window system's side; it hooks in here.
+    if (onAttachIconMenus) onAttachIconMenus();
+}
+
+void Form1::loadCharacter() {
+    const Text path = readSetting(u"Data", u"Char");
+    if (!path.empty()) picture = services_.pictures.load(text::toPath(path));
+}
+
+void Form1::applySaveMode() {
+    SaveMode = readSetting(u"Setei", u"Setei");
+    const bool manual = SaveMode == u"Mnyu";
+    mnuoptionhozonAuto.checked = !manual;
+    mnuoptionhozonMnyu.checked = manual;
+    if (manual) SeteiMynu.enabled = true;
+}
+
+void Form1::showFirstStep() {
+    txtHelp.setText(Text(kStartHelpText));
+    Label1.foreColor = kCurrentStepColour;
+    showFrame(Frame1);
+    CurrentStep = 1;
+}
+
+void Form1::fillLists() {
+    // A list that already has a selection was filled before; it is left alone.
+    if (LangCombo.listIndex < 0) fill(LangCombo, kLanguages, 0);
+    if (CharsetCombo.listIndex < 0) fill(CharsetCombo, kCharsets, 0);
+    if (Combo31.listIndex < 0) {
+        fill(Combo31, kTransitions, 0);
+        fill(Combo32, kTransitions, 0);
+    }
+    if (BaseFontSize.listIndex < 0) fill(BaseFontSize, kBaseFontSizes, 2);
+}
+
+void Form1::applySavedAnswers() {
+    auto read = [this](TextView key) { return readSetting(u"Setei", key); };
+    auto position = [&](form::ComboBox& list, TextView key) {
+        if (std::optional<std::int64_t> n = wholeNumber(read(key))) list.setListIndex(*n);
+    };
+    auto check = [&](form::CheckBox& box, TextView key) {
+        std::optional<std::int64_t> n = wholeNumber(read(key));
+        return n && box.setValue(*n);
+    };
+    auto option = [&](form::OptionButton& button, TextView key) {
+        if (std::optional<bool> yes = truthValue(read(key))) button.setValue(*yes);
+    };
+
+    position(LangCombo, u"LangS");
+    position(CharsetCombo, u"CharsetS");
+    txt_CSS.setText(read(u"CSS"));
+    txtTitle.setText(read(u"WebTitleS"));
+    txtKeyword1.setText(read(u"HTMLKeyword01S"));
+    txtMidashi.setText(read(u"WebMidashiS"));
+    check(Check1, u"NoRobotS");
+    if (check(DCheck1, u"DCheck1S")) DCheck1_Click();
+    settings.DLColor = read(u"DLColorS");
+    DLColor2 = read(u"DLColor2S");
+    if (check(DCheck2, u"DCheck2S")) DCheck2_Click();
+    position(Combo31, u"OpenPageEfS");
+    position(Combo32, u"ClosePageEfS");
+    loadColours();
+    BackgroundTitle.setText(read(u"BodygroundS"));
+    check(FIXEDCheck, u"FIXEDCheckS");
+    txtTOPM.setText(read(u"TOPMpixS"));
+    txtTOPM_Change();
+    txtLEFTM.setText(read(u"LEFTMpixS"));
+    txtLEFTM_Change();
+    if (std::optional<std::int64_t> n = wholeNumber(read(u"BASEFontS"))) BaseFontSize.setListIndex(*n - 1);
+    check(Check51, u"BQuoteS");
+    option(BR61, u"BRS");
+    option(PRE61, u"PRES");
+    option(P61, u"PS");
+    check(Option71, u"Option71S");
+    if (check(Comment81, u"Comment81S")) Comment81_Click();
+    txtComment.setText(read(u"CommentS"));
+}
+
+}  // namespace pelin::wizard

@@ -1,0 +1,154 @@
+// The ten steps: Next, Back, Cancel and Top, the help texts, and the answers
+// copied into the settings record as each step is left.
+#include "text/codepage.h"
+#include "wizard/form1.h"
+#include "wizard/messages.h"
+#include "wizard/step_texts.h"
+#include "wizard/values.h"
+
+namespace pelin::wizard {
+namespace {
+
+// Where every step frame stands while it is shown, in the window's own units.
+constexpr double kFrameLeft = 5732.901, kFrameTop = 1832.061, kFrameWidth = 4967.429, kFrameHeight = 2647.901;
+
+}  // namespace
+
+void Form1::showFrame(form::Frame& frame) {
+    frame.move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
+    frame.visible = true;
+}
+
+void Form1::enterStep(int from, int to) {
+    frameOf(from).visible = false;
+    showFrame(frameOf(to));
+    CurrentStep = static_cast<std::int16_t>(to);
+    txtHelp.setText(Text(helpText(to)));
+    labelOf(from).foreColor = kOtherStepColour;
+    labelOf(to).foreColor = kCurrentStepColour;
+}
+
+void Form1::backToFirstStepButtons() {
+    SubFoword.enabled = true;
+    SubBack.enabled = false;
+    SubChan.enabled = false;
+    mnufileopen.enabled = true;
+}
+
+void Form1::SubFoword_Click() {
+    const int step = CurrentStep;
+    if (step < 1 || step > 8) {
+        finishConversion();
+        return;
+    }
+    enterStep(step, step + 1);
+    copyAnswersOfStep(step);
+    if (step == 1) {
+        SubFoword.enabled = true;
+        SubBack.enabled = true;
+        SubChan.enabled = true;
+        mnufileopen.enabled = false;
+    }
+}
+
+void Form1::copyAnswersOfStep(int step) {
+    engine::ConversionSettings& s = settings;
+    switch (step) {
+    case 2:
+        s.WebTitle = txtTitle.text;
+        s.HTMLKeyword01 = txtKeyword1.text;
+        s.WebMidashi = txtMidashi.text;
+        s.NoRobot = Check1.value;
+        break;
+    case 3:
+        s.OpenPageEf = static_cast<std::int16_t>(Combo31.listIndex + 1);
+        s.ClosePageEf = static_cast<std::int16_t>(Combo32.listIndex + 1);
+        break;
+    case 4:
+        s.Bodyground = BackgroundTitle.text;
+        break;
+    case 5:
+        // A margin that is empty, not a number or out of range keeps the value
+        // of the previous pass.
+        if (std::optional<std::int16_t> top = int16Number(txtTOPM.text)) s.TOPMpix = *top;
+        if (std::optional<std::int16_t> left = int16Number(txtLEFTM.text)) s.LEFTMpix = *left;
+        s.BASEFont = static_cast<std::int16_t>(BaseFontSize.listIndex + 1);
+        s.BQuote = Check51.value;
+        break;
+    case 6:
+        s.BR = truthText(BR61.value);
+        PreFlag = truthText(PRE61.value);
+        s.P = truthText(P61.value);
+        break;
+    case 8:
+        if (Comment81.value == 1) s.Comment = txtComment.text;
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::finishConversion() {
+    if (txtHozon.text.empty()) {
+        services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning, kProgramTitle);
+        return;
+    }
+
+    // The seven values the page takes straight from the controls.
+    settings.Lang = static_cast<std::int16_t>(LangCombo.listIndex);
+    settings.Charset = CharsetCombo.text;
+    settings.CSSLink = txt_CSS.text;
+    settings.HoverOn = DCheck1.value;
+    settings.PageEfOn = DCheck2.value;
+    settings.FixedBg = FIXEDCheck.value;
+    settings.SpecialFont = Option71.value;
+    settings.CommentOn = Comment81.value;
+
+    engine::ConversionResult result = engine::runConversion(settings);
+    lastConversionError = result.error;
+    if (!result.ok()) {
+        // The page was not written: say so and let the user choose again,
+        // rather than show a finished step for a page that does not exist.
+        services_.messageBox.show(fileErrorMessage(u"HTMLファイルに変換できませんでした。", *result.error),
+                                  form::kMbWarning, kProgramTitle);
+        return;
+    }
+    txtSize.caption = result.report.txtSize;
+    htmSize.caption = result.report.htmSize;
+    EditBottan.enabled = result.report.editEnabled;
+
+    if (SaveMode == u"Auto") SaveAllSettings();
+
+    enterStep(9, 10);
+    SubFoword.enabled = false;
+    SubBack.enabled = false;
+    SubChan.enabled = false;
+}
+
+void Form1::SubBack_Click() {
+    const int step = CurrentStep;
+    if (step == 2) {
+        enterStep(2, 1);
+        backToFirstStepButtons();
+    } else if (step >= 3 && step <= 9) {
+        enterStep(step, step - 1);
+    }
+}
+
+void Form1::StartFrame_Click() {
+    enterStep(10, 1);
+    backToFirstStepButtons();
+}
+
+void Form1::SubChan_Click() {
+    if (services_.messageBox.show(u"変換作業を中止しますか？", form::kMbQuestion, u"中止") != form::kAnswerYes) return;
+    txtHelp.setText(Text(kReturnHelpText));
+    Label1.foreColor = kCurrentStepColour;
+    for (int step = 2; step <= 9; ++step) labelOf(step).foreColor = kOtherStepColour;
+    showFrame(Frame1);
+    for (int step = 2; step <= 9; ++step) frameOf(step).visible = false;
+    CurrentStep = 1;
+    backToFirstStepButtons();
+}
+
+}  // namespace pelin::wizard

@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "convert_tool.h"
+#include "platform/files.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return pelin::convert::run(args, std::cout, std::cerr, pelin::platform::programFolder());
+}

@@ -1,0 +1,24 @@
+#include "tool_services.h"
+
+#include "text/textfile.h"
+
+namespace pelin::convert {
+
+bool ToolDialogs::showOpen(form::CommonDialog& dialog) {
+    dialog.FileName = source;
+    dialog.FileTitle = text::fromPath(text::toPath(source).filename());
+    return true;
+}
+
+bool ToolDialogs::showSave(form::CommonDialog& dialog) {
+    dialog.FileName = destination;
+    dialog.FileTitle = text::fromPath(text::toPath(destination).filename());
+    return true;
+}
+
+int ToolMessages::show(text::TextView prompt, int flags, text::TextView) {
+    shown.emplace_back(prompt);
+    return (flags & form::kMbYesNo) ? form::kAnswerYes : form::kAnswerOk;
+}
+
+}  // namespace pelin::convert
