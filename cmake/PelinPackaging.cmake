@@ -1,0 +1,39 @@
+# Installing the desktop program and packaging it as a .deb.
+#
+# The program folder goes to <prefix>/lib/pelin as one piece (the program looks
+# for its readme and characters beside itself); <prefix>/bin/pelin is a relative
+# symbolic link to it, and the desktop entry and icons go where desktops look.
+set(PELIN_INSTALL_FOLDER lib/pelin)
+
+install(TARGETS pelin RUNTIME DESTINATION ${PELIN_INSTALL_FOLDER} COMPONENT pelin)
+install(FILES ${PELIN_PROGRAM_DIR}/readme.txt ${PELIN_PROGRAM_DIR}/pelin-blue.pcf
+              ${PELIN_PROGRAM_DIR}/pelin-pink.pcf
+        DESTINATION ${PELIN_INSTALL_FOLDER} COMPONENT pelin)
+
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin-link)
+file(CREATE_LINK ../${PELIN_INSTALL_FOLDER}/pelin ${PROJECT_BINARY_DIR}/bin-link/pelin SYMBOLIC)
+install(FILES ${PROJECT_BINARY_DIR}/bin-link/pelin DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT pelin)
+
+install(FILES ${PROJECT_SOURCE_DIR}/assets/pelin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        COMPONENT pelin)
+foreach(size 16 32 48 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/png/pelin-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME pelin.png COMPONENT pelin)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/src/app-icon.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME pelin.svg COMPONENT pelin)
+
+set(CPACK_PACKAGE_NAME pelin)
+set(CPACK_PACKAGE_VENDOR "Pelin")
+set(CPACK_PACKAGE_CONTACT "Pelin developers <pelin@example.invalid>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Pelin (ぺりん): turns a plain text file into one HTML page, step by step")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

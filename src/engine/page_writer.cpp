@@ -1,0 +1,91 @@
+// Assembles the page in HTMLLine, block by block in a fixed order.
+#include "engine/body_text.h"
+#include "engine/conversion_run.h"
+#include "text/numbers.h"
+
+namespace pelin::engine {
+namespace {
+
+TextView startTag(std::int16_t lang) {
+    switch (lang) {
+        case 1: return u"<HTML LANG=ja><HEAD>";
+        case 2: return u"<HTML LANG=en-US><HEAD>";
+        case 3: return u"<HTML LANG=en><HEAD>";
+        case 4: return u"<HTML LANG=zh><HEAD>";
+        case 5: return u"<HTML LANG=ko><HEAD>";
+        case 6: return u"<HTML LANG=ru><HEAD>";
+        case 7: return u"<HTML LANG=it><HEAD>";
+        case 8: return u"<HTML LANG=fr><HEAD>";
+        default: return u"<HTML><HEAD>";
+    }
+}
+
+// Appends pieces to the document. Everything up to the end of the body goes
+// through the special-character pass when it is on; the afterword and the
+// closing tags are appended after the pass and never converted.
+class Document {
+public:
+    Document(Text& out, bool specialChars) : out_(out), pass_(specialChars) {}
+    Document& operator<<(TextView piece) {
+        appendPassed(piece, pass_, out_);
+        return *this;
+    }
+    Document& operator<<(std::int64_t number) { return *this << TextView(text::formatInteger(number)); }
+    void endPass() { pass_ = false; }
+    Text& text() { return out_; }
+
+private:
+    Text& out_;
+    bool pass_;
+};
+
+constexpr TextView CRLF = u"\r\n";
+
+void appendBody(Document& doc, const ConversionSettings& s) {
+    if (s.FixedBg == 0 || s.FixedBg == 1) {
+        doc << u"<BODY TEXT=#" << s.Bodyfont << u" LINK=#" << s.Bodylink << u" ALINK=#" << s.Bodyalink
+            << u" VLINK=#" << s.Bodyvlink << u" BGCOLOR=#" << s.BgColor << u" BACKGROUND=" << s.Bodyground
+            << u" TOPMARGIN=" << s.TOPMpix << u" LEFTMARGIN=" << s.LEFTMpix
+            << (s.FixedBg == 1 ? u" BGPROPERTIES=FIXED>" : u">") << CRLF;
+    }
+    doc << u"<BASEFONT SIZE=" << s.BASEFont << u">" << CRLF;
+}
+
+}  // namespace
+
+void buildDocument(ConversionSettings& s, std::string_view sourceBytes) {
+    s.HTMLLine.clear();
+    s.HTMLLine.reserve(4096 + sourceBytes.size() + sourceBytes.size() / 8);
+    Document doc(s.HTMLLine, s.SpecialFont == 1);
+
+    doc << startTag(s.Lang) << CRLF << u"<TITLE>" << s.WebTitle << u"</TITLE>" << CRLF << CRLF;
+    if (!s.WebMidashi.empty()) doc << u"<META NAME=Description CONTENT=" << s.WebMidashi << u">" << CRLF;
+    doc << u"<META NAME=Keyword CONTENT=" << s.HTMLKeyword01 << u">" << CRLF;
+    doc << u"<META NAME=Content-Type Content=text/html; charset=" << s.Charset << u">" << CRLF;
+    doc << u"<META NAME=GENERATOR CONTENT=ろぷら工房 " << u">" << CRLF << CRLF;
+    if (s.NoRobot == 1) doc << u"<META NAME=robots CONTENT=noindex,nofollow>" << CRLF << CRLF;
+    if (!s.CSSLink.empty()) doc << u"<LINK REL=stylesheet HREF=" << s.CSSLink << u">" << CRLF << CRLF;
+    if (s.HoverOn == 1) {
+        doc << u"<STYLE type=text/css><!--" << CRLF
+            << u"A:hover { text-decoration:underline; font-weight:bold; color:#" << s.DLColor << u"}" << CRLF
+            << u"--></STYLE>" << CRLF;
+    }
+    if (s.PageEfOn == 1) {
+        doc << u"<META http-equiv=Page-Enter content=revealTrans(Duration=1.0,Transition=" << s.OpenPageEf
+            << u")>" << CRLF;
+        doc << u"<META http-equiv=Page-Exit content=revealTrans(Duration=1.0,Transition=" << s.ClosePageEf
+            << u")>" << CRLF;
+    }
+    doc << u"</HEAD>" << CRLF << CRLF;
+    appendBody(doc, s);
+    if (s.BQuote == 1) doc << u"<BLOCKQUOTE>" << CRLF << CRLF;
+    appendBodyText(sourceBytes, lineBreakMode(s.BR, s.P), s.SpecialFont == 1, s.HTMLLine);
+    doc << CRLF;
+    if (s.BQuote == 1) doc << u"</BLOCKQUOTE>" << CRLF << CRLF;
+
+    doc.endPass();
+    if (s.CommentOn == 1) doc << u"<!--" << CRLF << s.Comment << CRLF << u"-->" << CRLF << CRLF;
+    doc << u"</BODY></HTML>" << CRLF;
+}
+
+}  // namespace pelin::engine

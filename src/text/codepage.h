@@ -1,0 +1,47 @@
+#pragma once
+// Text as the program holds it, and its translation to and from the bytes of files.
+//
+// The program holds text as UTF-16 (`Text`), as its windows do. Files are code page
+// 932. Two rules keep every byte of the user's files:
+//  - a source byte that is no valid code page 932 character is held as the lone
+//    surrogate U+DC00 + byte ("raw byte") and written back as the same byte;
+//  - a character that code page 932 cannot hold is written as a decimal numeric
+//    character reference ("&#128512;"), never as "?".
+#include <string>
+#include <string_view>
+
+namespace pelin::text {
+
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+constexpr char16_t kRawByteBase = 0xDC00;
+inline bool isRawByte(char16_t unit) { return unit >= 0xDC80 && unit <= 0xDCFF; }
+
+// Code page 932 bytes → text, appended to `out`. Invalid bytes become raw bytes.
+void appendFromCp932(std::string_view bytes, Text& out);
+Text fromCp932(std::string_view bytes);
+
+// Text → code page 932 bytes, appended to `out`. Raw bytes are written as
+// themselves; characters outside the code page become "&#N;".
+void appendToCp932(TextView text, std::string& out);
+std::string toCp932(TextView text);
+
+// The first character of `text` that code page 932 cannot hold, or 0 when every
+// character can be written as itself (raw bytes count as writable).
+char32_t firstUnencodable(TextView text);
+
+// UTF-8 ↔ text. Invalid UTF-8 bytes become raw bytes; raw bytes are written back
+// as themselves, so both directions keep every byte.
+Text fromUtf8(std::string_view bytes);
+std::string toUtf8(TextView text);
+
+// True when `bytes` is well-formed UTF-8 and holds at least one multi-byte sequence.
+bool looksLikeUtf8(std::string_view bytes);
+
+// A source text file's bytes → text: UTF-8 when the file starts with the UTF-8
+// byte-order mark (which is dropped) or is UTF-8 by `looksLikeUtf8`; code page 932
+// otherwise.
+Text fromSourceFile(std::string_view bytes);
+
+}  // namespace pelin::text

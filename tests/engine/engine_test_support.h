@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+
+#include "engine/conversion_settings.h"
+#include "text/codepage.h"
+
+namespace pelin::engine::testing {
+
+// The answers of the first worked example: everything optional off, BR mode.
+inline ConversionSettings plainAnswers() {
+    ConversionSettings s;
+    s.Lang = 1;
+    s.WebTitle = u"サンプル";
+    s.HTMLKeyword01 = u"テスト";
+    s.Charset = u"Shift_JIS";
+    s.Bodyfont = u"000000";
+    s.Bodylink = u"0000FF";
+    s.Bodyalink = u"FF0000";
+    s.Bodyvlink = u"800080";
+    s.BgColor = u"FFFFFF";
+    s.BASEFont = 3;
+    s.BR = u"True";
+    s.P = u"False";
+    s.SpecialFont = 1;
+    return s;
+}
+
+// Code page 932 bytes of a text written here in UTF-8.
+inline std::string sjis(std::string_view utf8) { return text::toCp932(text::fromUtf8(utf8)); }
+
+}  // namespace pelin::engine::testing

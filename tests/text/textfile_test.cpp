@@ -1,0 +1,76 @@
+#include "text/textfile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace pelin::text {
+namespace {
+
+using pelin::testing::TempDir;
+
+TEST(TextFile, WritesCodePage932AndReadsItBack) {
+    TempDir dir;
+    auto path = dir / "a.txt";
+    ASSERT_FALSE(writeCp932File(path, u"日本\r\n×"));
+    EXPECT_EQ(TempDir::read(path), "\x93\xFA\x96\x7B\r\n\x81\x7E");
+    Text back;
+    ASSERT_FALSE(readCp932File(path, back));
+    EXPECT_EQ(back, u"日本\r\n×");
+}
+
+TEST(TextFile, MissingFileReportsTheSystemReason) {
+    TempDir dir;
+    Text out;
+    auto error = readSourceFile(dir / "none.txt", out);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->path, dir / "none.txt");
+    EXPECT_FALSE(error->reason.empty());
+}
+
+TEST(TextFile, FailedReplaceLeavesTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+    TempDir dir;
+    auto path = dir.write("page.htm", "old");
+    ::chmod(dir.path().c_str(), 0555);
+    EXPECT_TRUE(writeCp932File(path, u"new"));
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(TempDir::read(path), "old");
+}
+
+TEST(TextFile, ReadOnlyTargetIsRefusedAndKept) {
+    TempDir dir;
+    auto path = dir.write("page.htm", "old");
+    ::chmod(path.c_str(), 0444);
+    auto error = writeCp932File(path, u"new");
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(TempDir::read(path), "old");
+    }
+    // No temporary file is left behind either way.
+    int files = 0;
+    for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST(TextFile, ReplacingKeepsThePermissions) {
+    TempDir dir;
+    auto path = dir.write("page.htm", "old");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_FALSE(writeCp932File(path, u"new"));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(TempDir::read(path), "new");
+}
+
+TEST(TextFile, PathsKeepTheirBytes) {
+    EXPECT_EQ(toPath(u"/tmp/日本.txt").native(), "/tmp/\xE6\x97\xA5\xE6\x9C\xAC.txt");
+    EXPECT_EQ(fromPath(std::filesystem::path("/tmp/\xE6\x97\xA5")), u"/tmp/日");
+}
+
+}  // namespace
+}  // namespace pelin::text
