@@ -18,10 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             s.SpecialFont = pass;
             engine::buildDocument(s, bytes);
             const std::string page = text::toCp932(s.HTMLLine);
-            // Without the pass, a code page 932 source reaches the page byte for byte.
+            // Without the pass, a code page 932 source line reaches the page as its
+            // bytes; characters with two codes come out in the code Windows prefers.
             const bool utf8 = text::looksLikeUtf8(bytes) || bytes.substr(0, 3) == "\xEF\xBB\xBF";
             if (!pass && !utf8 && bytes.find('\r') == std::string_view::npos &&
-                page.find(bytes) == std::string::npos)
+                page.find(text::toCp932(text::fromCp932(bytes))) == std::string::npos)
                 std::abort();
             (void)engine::makeReport(static_cast<std::int32_t>(size), s.HTMLLine);
         }

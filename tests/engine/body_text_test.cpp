@@ -44,6 +44,18 @@ TEST(BodyText, InvalidCodePageBytesReachThePageUnchanged) {
     EXPECT_EQ(text::toCp932(out), "ok\x80\xFF\x81<BR>\r\n");
 }
 
+TEST(BodyText, CharactersWithTwoCodesComeOutInTheCodeWindowsPrefers) {
+    // NEC-selected IBM ⅰ (0xEEEF) and NEC ≒ (0x8790) are written as IBM 0xFA40
+    // and JIS 0x81E0; the raw byte after them stays as it was.
+    Text out;
+    appendBodyText(std::string("\xEE\xEF\x87\x90\xFF", 5), LineBreakMode::PRE, false, out);
+    EXPECT_EQ(text::toCp932(out), "<PRE>\r\n\xFA\x40\x81\xE0\xFF\r\n</PRE>\r\n");
+    // Found by fuzzing: a NUL and a lone LF inside such a line.
+    out.clear();
+    appendBodyText(std::string("\xEE\x9E\0\0\x08\xEE\xFF\n", 8), LineBreakMode::BR, false, out);
+    EXPECT_EQ(text::toCp932(out).substr(2), std::string("\0\0\x08\xEE\xFF\n<BR>\r\n", 12));
+}
+
 TEST(BodyText, Utf8SourcesWithAndWithoutTheMark) {
     EXPECT_EQ(body("\xEF\xBB\xBF" "A\xC3\x97" "B\r\n", LineBreakMode::BR, true), "A&times;B<BR>\r\n");
     EXPECT_EQ(body("\xE6\x97\xA5\r\n", LineBreakMode::BR), "日<BR>\r\n");
