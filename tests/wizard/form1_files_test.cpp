@@ -1,0 +1,193 @@
+// File choices and the menu commands beside the wizard.
+#include <cstdlib>
+#include <set>
+
+#include "wizard/wizard_fixture.h"
+
+namespace pelin::testing {
+namespace {
+
+using FilesTest = WizardTest;
+using MenuTest = WizardTest;
+
+TEST_F(FilesTest, SourceChoiceShowsSizeCaptionAndKeepsItsFolder) {
+    std::filesystem::create_directories(dir / "texts");
+    const std::filesystem::path source = writeFile("texts/a.txt", std::string(12345, 'x'));
+    auto& f = load(source);
+
+    const DialogCall& first = dialogs.calls.at(0);
+    EXPECT_EQ(first.title, u"HTML変換するテキストを選択");
+    EXPECT_EQ(first.filter, u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*");
+    EXPECT_EQ(first.flags, 4096);
+    EXPECT_EQ(first.filterIndex, 1);
+    const char* home = std::getenv("HOME");
+    if (home && std::string(home) != "/") {
+        EXPECT_EQ(first.initDir, text::fromUtf8(home) + u"/");
+    }
+
+    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(source));
+    EXPECT_EQ(f.txtHTML.text, text::fromPath(source));
+    EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [" + text::fromPath(source) + u"]");
+    EXPECT_EQ(f.settings.FileSize, 12345);
+    EXPECT_EQ(f.txtHTMLSize.caption, u"ファイルサイズ : 12.345KB");
+    EXPECT_TRUE(f.mnufilepro.enabled);
+    EXPECT_TRUE(f.SubFoword.enabled);
+    EXPECT_EQ(setting("Pash"), text::fromPath(dir / "texts") + u"/");
+
+    // The next choice opens in that folder; a cancelled one keeps the path.
+    const std::pair<std::size_t, const char16_t*> sizes[] = {
+        {1000, u"ファイルサイズ : 1KB"}, {1, u"ファイルサイズ : 0.001KB"}, {0, u"ファイルサイズ : ???? KB"}};
+    for (const auto& [size, shown] : sizes) {
+        dialogs.chooseFile(writeFile("texts/b.txt", std::string(size, 'y')));
+        f.mnufileopen.click();
+        EXPECT_EQ(dialogs.calls.back().initDir, text::fromPath(dir / "texts") + u"/");
+        EXPECT_EQ(f.txtHTMLSize.caption, shown);
+        dialogs.calls.clear();
+    }
+    f.Command11.click();
+    EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [ 変換ファイル未指定 ]");
+    EXPECT_FALSE(f.mnufilepro.enabled);
+    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(dir / "texts" / "b.txt"));
+}
+
+TEST_F(FilesTest, TypingAPathChangesOnlyNextAndTheFilePropertiesItem) {
+    auto& f = load();
+    f.txtHTML.setText(u"/somewhere/typed.txt");
+    EXPECT_TRUE(f.SubFoword.enabled);
+    EXPECT_TRUE(f.mnufilepro.enabled);
+    EXPECT_TRUE(f.settings.HTMLCFile.empty());
+    EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [ 変換ファイル未指定 ]");
+    f.txtHTML.setText(u"");
+    EXPECT_FALSE(f.mnufilepro.enabled);
+    EXPECT_TRUE(f.SubFoword.enabled);
+}
+
+TEST_F(FilesTest, DestinationProposesTheTitleAndCancelEmptiesTheBox) {
+    auto& f = load();
+    f.txtTitle.setText(u"日記");
+    f.txtHTML.setText(u"x");
+    nextTo(9);
+    dialogs.chooseFile(dir / "日記.htm");
+    f.HozonDialog.click();
+    const DialogCall& call = dialogs.calls.back();
+    EXPECT_EQ(call.kind, "save");
+    EXPECT_EQ(call.fileName, u"日記");
+    EXPECT_EQ(call.defaultExt, u"htm");
+    EXPECT_EQ(call.flags, 2);
+    EXPECT_EQ(call.title, u"HTML変換したファイルの保存先");
+    EXPECT_EQ(call.filter, u"すべてのファイル(*.*)|*.*");
+    EXPECT_EQ(f.settings.HTMLFilePass, text::fromPath(dir / "日記.htm"));
+    EXPECT_EQ(f.txtHozon.text, f.settings.HTMLFilePass);
+
+    f.HozonDialog.click();
+    EXPECT_TRUE(f.txtHozon.text.empty());
+    f.SubFoword.click();
+    EXPECT_EQ(f.CurrentStep, 9);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(FilesTest, StyleSheetTakesTheNameWithoutItsFolder) {
+    auto& f = load();
+    dialogs.chooseFile(dir / "css" / "site.css");
+    f.Command1.click();
+    EXPECT_EQ(dialogs.calls.back().title, u"外部CSSファイルを選択");
+    EXPECT_EQ(dialogs.calls.back().filter, u"外部CSSファイル(*.css)|*.css|すべてのファイル(*.*)|*.*");
+    EXPECT_EQ(f.settings.CSSFile, u"site.css");
+    EXPECT_EQ(f.txt_CSS.text, u"site.css");
+    f.Command1.click();  // cancelled: kept
+    EXPECT_EQ(f.txt_CSS.text, u"site.css");
+}
+
+TEST_F(FilesTest, OneDialogKeepsItsPropertiesBetweenUses) {
+    auto& f = load();
+    const Text folder = f.commonDialog().InitDir;
+    dialogs.chooseColour(1);
+    f.Command41.click();
+    EXPECT_EQ(&f.commonDialog(), &f.CommonDialog1);
+    EXPECT_EQ(dialogs.calls.back().initDir, folder);
+    EXPECT_EQ(dialogs.calls.back().title, u"HTML変換するテキストを選択");
+}
+
+TEST_F(FilesTest, CommentBoxFollowsItsCheckBox) {
+    auto& f = load();
+    f.Comment81.setValue(1);
+    EXPECT_TRUE(f.txtComment.visible);
+    f.txtComment.setText(u"残る");
+    f.Comment81.setValue(0);
+    EXPECT_FALSE(f.txtComment.visible);
+    EXPECT_EQ(f.txtComment.text, u"残る");
+}
+
+TEST_F(FilesTest, EditOpensThePageInTheNotepadLineByLine) {
+    auto& f = load();
+    f.settings.HTMLFilePass = text::fromPath(writeFile("page.htm", "一\r\nlone\nLF\rCR\r\nlast"));
+    f.EditBottan.click();
+    ASSERT_EQ(windows.notepad.size(), 1u);
+    EXPECT_EQ(windows.notepad[0], u"一\r\nlone\nLF\r\nCR\r\nlast\r\n");
+
+    f.settings.HTMLFilePass = text::fromPath(dir / "gone.htm");
+    f.EditBottan.click();
+    ASSERT_EQ(windows.notepad.size(), 2u);
+    EXPECT_TRUE(windows.notepad[1].empty());
+}
+
+TEST_F(MenuTest, FilePropertiesOfThePathAsTyped) {
+    auto& f = load(writeFile("a.txt", "x"));
+    f.txtHTML.setText(u"/edited/by/hand.txt");
+    f.mnufilepro.click();
+    ASSERT_EQ(shell.properties.size(), 1u);
+    EXPECT_EQ(shell.properties[0], u"/edited/by/hand.txt");
+}
+
+TEST_F(MenuTest, ReadmeIsShownLineByLineOrItsAbsenceReported) {
+    auto& f = load();
+    f.mnuhelpreadme.click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].flags, 48);
+    EXPECT_EQ(messages.shown[0].title, u"ぺりん");
+    EXPECT_NE(messages.shown[0].prompt.find(text::fromPath(dir / "readme.txt")), Text::npos);
+    EXPECT_TRUE(windows.notepad.empty());
+
+    writeFile("readme.txt", "一行目\r\n二行目\r\n三行目");
+    f.mnuhelpreadme.click();
+    ASSERT_EQ(windows.notepad.size(), 1u);
+    EXPECT_EQ(windows.notepad[0], u"一行目\r\n二行目\r\n三行目\r\n");
+}
+
+TEST_F(MenuTest, WindowsAndInternetOptions) {
+    auto& f = load();
+    f.mnuoptioncharcter.click();
+    f.mnuhelpver.click();
+    f.mnuhelpver.click();
+    EXPECT_EQ(windows.characterDialog, 1);
+    EXPECT_EQ(windows.versionWindow, 2);
+    EXPECT_FALSE(f.mnuhelphelp.enabled);
+
+    f.mnuoptioninternetoption.click();
+    EXPECT_TRUE(messages.shown.empty());
+    shell.hasInternetOptions = false;
+    f.mnuoptioninternetoption.click();
+    EXPECT_EQ(shell.internetOptionsShown, 2);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].flags, 48);
+    EXPECT_EQ(messages.shown[0].title, u"ぺりん");
+}
+
+TEST_F(MenuTest, ControlsAreListedOnceWithTheirContainers) {
+    auto& f = load();
+    std::set<std::string> names;
+    for (const wizard::ControlEntry& e : f.controls()) {
+        EXPECT_TRUE(names.insert(e.control->name).second) << e.control->name;
+        if (e.container) {  // containers come first
+            EXPECT_TRUE(names.count(e.container->name)) << e.control->name;
+        }
+    }
+    EXPECT_EQ(f.find<form::Button>("SubFoword"), &f.SubFoword);
+    EXPECT_EQ(f.find<form::MenuItem>("mnuoptionhozonAuto")->caption, u"自動保存(&A)");
+    EXPECT_EQ(f.find<form::Label>("SampleFont2")->caption, u"サンプルで～す");
+    EXPECT_EQ(f.find<form::TextBox>("CText3")->maxLength, 6);
+    EXPECT_TRUE(names.count("Image4") && names.count("mnuhelphai1") && names.count("Label91"));
+}
+
+}  // namespace
+}  // namespace pelin::testing
