@@ -1,0 +1,48 @@
+// pelin: the desktop program. The splash comes first; its tick opens the main
+// window, and the program ends when its last window closes.
+#include <QApplication>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/settings_location.h"
+#include "app/splash_window.h"
+#include "platform/files.h"
+
+namespace {
+
+// Without a display Qt would abort with a message about plugins; say what to use.
+bool haveDisplay() {
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!haveDisplay()) {
+        std::fputs("pelin: 画面がありません (no display). "
+                   "Use pelin-convert to convert text files from the command line.\n",
+                   stderr);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pelin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.31"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(pelin::app::programIcon());
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    pelin::app::ProgramContext context;
+    context.programFolder = pelin::platform::programFolder();
+    context.settingsFolder =
+        pelin::app::chooseSettingsFolder(context.programFolder, pelin::app::userSettingsFolder());
+
+    auto* splash = new pelin::app::SplashWindow([&context] { pelin::app::showMainWindow(context); });
+    splash->show();
+    return application.exec();
+}

@@ -1,0 +1,45 @@
+#include "app/ui_look.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPixmap>
+#include <algorithm>
+
+#include "form/qt/qt_text.h"
+
+namespace pelin::app {
+
+using form::qt::twips;
+
+QFont uiFont(double pointSize, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("sans-serif")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+int extraAscent(const QFont& font) {
+    // The windows were laid out for a font whose glyphs start at the top of the
+    // line; fallback fonts with a taller ascent would push the text down onto
+    // the rules below it.
+    const QFontMetrics metrics(font);
+    const int designAscent = static_cast<int>(QFontInfo(font).pixelSize() * 0.88 + 0.5);
+    return std::max(0, metrics.ascent() - designAscent);
+}
+
+void placeLabel(QLabel& label, double left, double top, double width, double height) {
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QSize needed = label.sizeHint();
+    const int lift = extraAscent(label.font());
+    label.setGeometry(twips(left), twips(top) - lift, std::max(twips(width), needed.width()),
+                      std::max(twips(height) + lift, needed.height()));
+}
+
+QPixmap bundledPicture(const QString& name) {
+    return QPixmap(QStringLiteral(":/pelin/") + name + QStringLiteral(".png"));
+}
+
+}  // namespace pelin::app

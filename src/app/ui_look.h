@@ -1,0 +1,26 @@
+#pragma once
+// Fonts, colours and placement shared by the program's small windows.
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+namespace pelin::app {
+
+// The Japanese UI font the windows were drawn for, then what this system has.
+QFont uiFont(double pointSize, bool bold = false);
+
+inline const QColor kDarkGrey(64, 64, 64);
+
+// Puts a label at the given place (twips, left/top/width/height); a label whose
+// text needs more room than that grows to the right and down from its corner,
+// so a wider fallback font never clips the text.
+void placeLabel(QLabel& label, double left, double top, double width, double height);
+
+// How far a font's ascent exceeds that of the font the windows were drawn for.
+int extraAscent(const QFont& font);
+
+// The picture bundled with the program under `name` (e.g. "mascot-blue").
+QPixmap bundledPicture(const QString& name);
+
+}  // namespace pelin::app

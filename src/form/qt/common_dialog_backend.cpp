@@ -1,0 +1,84 @@
+#include "form/qt/common_dialog_backend.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "form/qt/file_filter.h"
+#include "form/qt/qt_text.h"
+
+namespace pelin::form::qt {
+
+namespace {
+
+// The folder the dialog opens in: the initial folder when it exists here (a
+// stored "C:\" does not on this system), else the proposed name's folder, else
+// the user's home.
+QString startFolder(const CommonDialog& dialog) {
+    const QString initDir = toQString(dialog.InitDir);
+    if (!initDir.isEmpty() && QFileInfo(initDir).isDir()) return initDir;
+    const QFileInfo proposed(toQString(dialog.FileName));
+    if (proposed.isAbsolute() && proposed.dir().exists()) return proposed.absolutePath();
+    return QDir::homePath();
+}
+
+}  // namespace
+
+void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save) {
+    fileDialog.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
+    fileDialog.setWindowTitle(toQString(dialog.DialogTitle));
+    fileDialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    fileDialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (save) {
+        fileDialog.setFileMode(QFileDialog::AnyFile);
+        fileDialog.setOption(QFileDialog::DontConfirmOverwrite, (dialog.Flags & kCdlOverwritePrompt) == 0);
+        fileDialog.setDefaultSuffix(toQString(dialog.DefaultExt));
+    } else {
+        fileDialog.setFileMode((dialog.Flags & kCdlFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+
+    const QStringList filters = toQtFilters(toQString(dialog.Filter));
+    if (!filters.isEmpty()) {
+        fileDialog.setNameFilters(filters);
+        const int index = dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size() ? dialog.FilterIndex : 1;
+        fileDialog.selectNameFilter(filters[index - 1]);
+    }
+    fileDialog.setDirectory(startFolder(dialog));
+    const QString proposed = toQString(dialog.FileName);
+    if (!proposed.isEmpty()) fileDialog.selectFile(QFileInfo(proposed).fileName());
+}
+
+void takeFileDialogResult(const QFileDialog& fileDialog, CommonDialog& dialog, bool save) {
+    const QStringList chosen = fileDialog.selectedFiles();
+    if (chosen.isEmpty()) return;
+    QString path = QDir::cleanPath(chosen.first());
+    if (save) path = withDefaultExtension(path, toQString(dialog.DefaultExt));
+    dialog.FileName = fromQString(QDir::toNativeSeparators(path));
+    dialog.FileTitle = fromQString(QFileInfo(path).fileName());
+    const qsizetype filter = fileDialog.nameFilters().indexOf(fileDialog.selectedNameFilter());
+    if (filter >= 0) dialog.FilterIndex = static_cast<int>(filter) + 1;
+}
+
+bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
+    QFileDialog fileDialog(parent_.data());
+    prepareFileDialog(fileDialog, dialog, save);
+    if (fileDialog.exec() != QDialog::Accepted) return false;
+    takeFileDialogResult(fileDialog, dialog, save);
+    return !fileDialog.selectedFiles().isEmpty();
+}
+
+bool QtCommonDialogBackend::showOpen(CommonDialog& dialog) { return showFile(dialog, false); }
+bool QtCommonDialogBackend::showSave(CommonDialog& dialog) { return showFile(dialog, true); }
+
+bool QtCommonDialogBackend::showColor(CommonDialog& dialog) {
+    QColorDialog colourDialog(toQColor(dialog.Color), parent_.data());
+    colourDialog.setObjectName(QStringLiteral("ColorDialog"));
+    colourDialog.setWindowTitle(QStringLiteral("色の設定"));
+    colourDialog.setOption(QColorDialog::DontUseNativeDialog, true);
+    if (colourDialog.exec() != QDialog::Accepted) return false;
+    dialog.Color = toColourNumber(colourDialog.selectedColor());
+    return true;
+}
+
+}  // namespace pelin::form::qt

@@ -1,0 +1,36 @@
+#pragma once
+// The file and colour dialogs behind a form's CommonDialog, shown with Qt's own
+// dialogs. Each call reads the dialog's properties as the caller left them and,
+// on a choice, writes the results back; cancelling reports false.
+#include <QPointer>
+#include <QWidget>
+
+#include "form/services.h"
+
+class QFileDialog;
+
+namespace pelin::form::qt {
+
+class QtCommonDialogBackend : public CommonDialogBackend {
+public:
+    explicit QtCommonDialogBackend(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    bool showOpen(CommonDialog& dialog) override;
+    bool showSave(CommonDialog& dialog) override;
+    bool showColor(CommonDialog& dialog) override;
+
+private:
+    bool showFile(CommonDialog& dialog, bool save);
+    QPointer<QWidget> parent_;
+};
+
+// Prepares `fileDialog` from the properties (filters, folder, proposed name,
+// flags); separate so that it can be checked without running the dialog.
+void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save);
+
+// Writes the results of an accepted file dialog: the full path, the name without
+// its folder and the filter index the user ended on.
+void takeFileDialogResult(const QFileDialog& fileDialog, CommonDialog& dialog, bool save);
+
+}  // namespace pelin::form::qt

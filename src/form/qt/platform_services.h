@@ -1,0 +1,56 @@
+#pragma once
+// Qt's stand-ins for the remaining platform facilities: pictures, the clipboard
+// and the shell.
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include "form/services.h"
+
+namespace pelin::form::qt {
+
+class QtPicture : public Picture {
+public:
+    explicit QtPicture(QPixmap pixmap) : pixmap_(std::move(pixmap)) {}
+    int width() const override { return pixmap_.width(); }
+    int height() const override { return pixmap_.height(); }
+    const QPixmap& pixmap() const { return pixmap_; }
+
+private:
+    QPixmap pixmap_;
+};
+
+// The pixmap of a picture that this layer loaded; null for any other picture.
+const QPixmap* pixmapOf(const Picture* picture);
+
+// Reads the picture format from the file's bytes, so a character file named
+// ".pcf" loads whatever picture it holds.
+class QtPictureLoader : public PictureLoader {
+public:
+    std::shared_ptr<Picture> load(const std::filesystem::path& path) override;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    bool hasText() override;
+    Text text() override;
+    void setText(TextView text) override;
+};
+
+// There is no property sheet or Internet options panel here: file properties
+// show a short summary of the file; Internet options report that there are none.
+class QtShell : public Shell {
+public:
+    explicit QtShell(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void showFileProperties(TextView path) override;
+    bool showInternetOptions() override { return false; }
+
+    // The summary text, or empty when the path names no file.
+    static QString propertiesText(const QString& path);
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace pelin::form::qt

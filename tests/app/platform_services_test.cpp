@@ -1,0 +1,153 @@
+#include <QBuffer>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "form/qt/common_dialog_backend.h"
+#include "form/qt/platform_services.h"
+#include "form/qt/qt_text.h"
+#include "qt_test_support.h"
+#include "support/temp_dir.h"
+
+namespace pelin::form::qt {
+namespace {
+
+std::string pictureBytes(const char* format) {
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes.toStdString();
+}
+
+TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
+    testing::TempDir dir;
+    QtPictureLoader loader;
+    for (const char* format : {"PNG", "BMP", "JPG"}) {
+        const auto path = dir.write(std::string("chara-") + format + ".pcf", pictureBytes(format));
+        const std::shared_ptr<Picture> picture = loader.load(path);
+        ASSERT_NE(picture, nullptr) << format;
+        EXPECT_EQ(picture->width(), 7);
+        EXPECT_EQ(picture->height(), 5);
+        ASSERT_NE(pixmapOf(picture.get()), nullptr);
+        EXPECT_FALSE(pixmapOf(picture.get())->isNull());
+    }
+    EXPECT_EQ(loader.load(dir.write("text.pcf", "no picture here")), nullptr);
+    EXPECT_EQ(loader.load(dir / "missing.pcf"), nullptr);
+}
+
+TEST(ColourNumbers, RedInTheLowestByte) {
+    EXPECT_EQ(toColourNumber(QColor(0, 0, 255)), 16711680);
+    EXPECT_EQ(toColourNumber(QColor(128, 128, 255)), 16744576);
+    EXPECT_EQ(toQColor(65280), QColor(0, 255, 0));
+    EXPECT_EQ(toQColor(16744576), QColor(128, 128, 255));
+}
+
+TEST(Clipboard, RoundTripsText) {
+    QtClipboard clipboard;
+    clipboard.setText(u"ぺりん\r\nText");
+    EXPECT_TRUE(clipboard.hasText());
+    EXPECT_EQ(clipboard.text(), u"ぺりん\r\nText");
+}
+
+TEST(Shell, PropertiesSummaryAndNoInternetOptions) {
+    testing::TempDir dir;
+    const auto file = dir.write("本文.txt", std::string(1234, 'x'));
+    const QString summary = QtShell::propertiesText(QString::fromStdString(file.string()));
+    EXPECT_TRUE(summary.contains(QStringLiteral("名前 : 本文.txt"))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("サイズ : 1,234 バイト"))) << summary.toStdString();
+    EXPECT_TRUE(QtShell::propertiesText(QString::fromStdString((dir / "missing").string())).isEmpty());
+    EXPECT_TRUE(QtShell::propertiesText(QString()).isEmpty());
+    EXPECT_FALSE(QtShell().showInternetOptions());
+}
+
+class NoBackend : public CommonDialogBackend {
+    bool showOpen(CommonDialog&) override { return false; }
+    bool showSave(CommonDialog&) override { return false; }
+    bool showColor(CommonDialog&) override { return false; }
+};
+
+TEST(FileDialog, PreparedFromTheDialogProperties) {
+    testing::TempDir dir;
+    NoBackend none;
+    CommonDialog dialog(none);
+    dialog.DialogTitle = u"背景CGを選択";
+    dialog.Filter = u"画像ファイル|*.gif;*.png|すべてのファイル(*.*)|*.*";
+    dialog.FilterIndex = 2;
+    dialog.Flags = kCdlFileMustExist;
+    dialog.InitDir = fromQString(QString::fromStdString(dir.path().string()));
+    QFileDialog open;
+    prepareFileDialog(open, dialog, false);
+    EXPECT_EQ(open.windowTitle(), QStringLiteral("背景CGを選択"));
+    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(open.nameFilters().size(), 2);
+    EXPECT_EQ(open.selectedNameFilter(), QStringLiteral("すべてのファイル(*.*) (*.*)"));
+    EXPECT_EQ(open.directory().absolutePath(), QString::fromStdString(dir.path().string()));
+
+    // A stored Windows folder that does not exist here opens the home folder.
+    dialog.InitDir = u"C:\\";
+    dialog.Flags = kCdlOverwritePrompt;
+    dialog.DefaultExt = u"htm";
+    dialog.FilterIndex = 9;  // out of range: the first entry
+    QFileDialog save;
+    prepareFileDialog(save, dialog, true);
+    EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(save.defaultSuffix(), QStringLiteral("htm"));
+    EXPECT_EQ(save.selectedNameFilter(), QStringLiteral("画像ファイル (*.gif *.png)"));
+    EXPECT_EQ(save.directory().absolutePath(), QDir::homePath());
+
+    dialog.Flags = 0;
+    QFileDialog noPrompt;
+    prepareFileDialog(noPrompt, dialog, true);
+    EXPECT_TRUE(noPrompt.testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
+    testing::TempDir dir;
+    QtCommonDialogBackend backend;
+    CommonDialog dialog(backend);
+    dialog.DialogTitle = u"HTML変換したファイルの保存先";
+    dialog.Filter = u"すべてのファイル(*.*)|*.*";
+    dialog.FilterIndex = 1;
+    dialog.Flags = kCdlOverwritePrompt;
+    dialog.InitDir = fromQString(QString::fromStdString(dir.path().string()));
+    dialog.FileName = u"ぺりんの日記";
+    dialog.DefaultExt = u"htm";
+    pelin::testing::whenModalOpens([](QWidget& modal) {
+        auto& fileDialog = dynamic_cast<QFileDialog&>(modal);
+        EXPECT_EQ(fileDialog.windowTitle(), QStringLiteral("HTML変換したファイルの保存先"));
+        static_cast<QDialog&>(fileDialog).accept();  // runs the file dialog's own accept
+    });
+    ASSERT_TRUE(dialog.ShowSave());
+    const QString expected = QString::fromStdString(dir.path().string()) + QStringLiteral("/ぺりんの日記.htm");
+    EXPECT_EQ(toQString(dialog.FileName), expected);
+    EXPECT_EQ(dialog.FileTitle, u"ぺりんの日記.htm");
+
+    pelin::testing::whenModalOpens([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
+    const Text before = dialog.FileName;
+    EXPECT_FALSE(dialog.ShowOpen());
+    EXPECT_EQ(dialog.FileName, before);
+}
+
+TEST(ColourDialog, ChosenColourAsNumberCancelReportsFalse) {
+    QtCommonDialogBackend backend;
+    CommonDialog dialog(backend);
+    dialog.Flags = kCdlColorFullOpen;
+    pelin::testing::whenModalOpens([](QWidget& modal) {
+        auto& colours = dynamic_cast<QColorDialog&>(modal);
+        colours.setCurrentColor(QColor(0, 0, 255));
+        colours.accept();
+    });
+    ASSERT_TRUE(dialog.ShowColor());
+    EXPECT_EQ(dialog.Color, 16711680);
+    pelin::testing::whenModalOpens([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
+    EXPECT_FALSE(dialog.ShowColor());
+    EXPECT_EQ(dialog.Color, 16711680);
+}
+
+}  // namespace
+}  // namespace pelin::form::qt
