@@ -1,0 +1,97 @@
+// Arbitrary bytes as a settings file: reading must not crash or hang, and a write
+// must change nothing but the written key. The first bytes choose the section,
+// the key and the value; the rest is the file.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_content.h"
+#include "settings/value_text.h"
+
+namespace {
+
+using pelin::text::Text;
+using pelin::text::TextView;
+
+constexpr TextView kSections[] = {u"Setei", u"setei", u"Data", u"ア", u"ヂ", u"ゼ", u""};
+constexpr TextView kKeys[] = {u"LangS", u"langs", u"CommentS", u"Char", u"A", u"ア", u"ヂ", u"ゼ]", u""};
+
+void check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "settings fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+bool sameName(TextView a, TextView b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+
+// The write may change bytes inside one line, or insert whole lines; nothing else.
+void checkOnlyOneLineChanged(std::string_view before, std::string_view after) {
+    std::size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const std::string_view removed = before.substr(prefix, before.size() - prefix - suffix);
+    const std::string_view added = after.substr(prefix, after.size() - prefix - suffix);
+    check(removed.find('\n') == std::string_view::npos, "a line break of the file was removed");
+    check(added.find('\n') == std::string_view::npos || removed.empty(),
+          "lines were added in place of other bytes");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    if (input.size() < 3) return 0;
+    const TextView section = kSections[static_cast<unsigned char>(input[0]) % std::size(kSections)];
+    const TextView key = kKeys[static_cast<unsigned char>(input[1]) % std::size(kKeys)];
+    const std::size_t valueLength = std::min<std::size_t>(static_cast<unsigned char>(input[2]) % 64, input.size() - 3);
+    const Text value = pelin::text::fromCp932(input.substr(3, valueLength));
+    const std::string_view file = input.substr(3 + valueLength);
+
+    Text readBefore[std::size(kSections)][std::size(kKeys)];
+    for (std::size_t s = 0; s < std::size(kSections); ++s) {
+        for (std::size_t k = 0; k < std::size(kKeys); ++k) {
+            readBefore[s][k] = pelin::settings::readSettingFrom(file, kSections[s], kKeys[k]);
+            check(pelin::text::toCp932(readBefore[s][k]).size() <= pelin::settings::kMaxReadBytes,
+                  "a read returned more than 254 bytes");
+        }
+    }
+
+    const std::optional<std::string> written = pelin::settings::writeSettingTo(file, section, key, value);
+    check(written.has_value(), "a valid key could not be written");
+    checkOnlyOneLineChanged(file, *written);
+    // A value of one line is stored as its bytes, and a byte that is no character
+    // may pair with the next one when read, as it does anywhere in the file; a
+    // value stored in its escaped form comes back exactly.
+    const bool utf8 = file.starts_with("\xEF\xBB\xBF");
+    const Text expected = pelin::settings::encodeValueText(value) != value ? value
+                          : utf8 ? pelin::text::fromUtf8(pelin::text::toUtf8(value))
+                                 : pelin::text::fromCp932(pelin::text::toCp932(value));
+    check(pelin::settings::readSettingFrom(*written, section, key) == pelin::settings::cutToBytes(expected),
+          "the written value does not read back");
+    for (std::size_t s = 0; s < std::size(kSections); ++s) {
+        for (std::size_t k = 0; k < std::size(kKeys); ++k) {
+            if (sameName(kSections[s], section) && sameName(kKeys[k], key)) continue;
+            check(pelin::settings::readSettingFrom(*written, kSections[s], kKeys[k]) == readBefore[s][k],
+                  "another key changed");
+        }
+    }
+    check(pelin::settings::writeSettingTo(*written, section, key, value) == written,
+          "writing the same value again changed the file");
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "settings/settings_file.h"
+
+#include <system_error>
+#include <utility>
+
+#include "settings/settings_content.h"
+#include "text/textfile.h"
+
+namespace pelin::settings {
+
+SettingsFile::SettingsFile(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+Text SettingsFile::SettingsFolder() const {
+    Text folder = text::fromPath(folder_);
+    const auto separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    if (folder.empty() || folder.back() != separator) folder += separator;
+    return folder;
+}
+
+std::filesystem::path SettingsFile::filePath() const { return folder_ / kFileName; }
+
+std::optional<platform::FileError> SettingsFile::WriteSetting(TextView section, TextView key,
+                                                              TextView value) {
+    const SettingValue one{key, value};
+    return WriteSettings(section, std::span<const SettingValue>(&one, 1));
+}
+
+std::optional<platform::FileError> SettingsFile::WriteSettings(TextView section,
+                                                               std::span<const SettingValue> values) {
+    const std::filesystem::path path = filePath();
+    std::string old;
+    bool exists = true;
+    if (auto error = platform::readWholeFile(path, old)) {
+        // Only a file that is not there may start empty; one that cannot be read
+        // must not be replaced by a file holding these keys alone.
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec) || ec) return error;
+        old.clear();
+        exists = false;
+    }
+    std::string updated = old;
+    for (const SettingValue& setting : values) {
+        std::optional<std::string> next = writeSettingTo(updated, section, setting.key, setting.value);
+        if (!next) return platform::FileError{path, "the section or key name cannot be stored"};
+        updated = std::move(*next);
+    }
+    if (exists && updated == old) return std::nullopt;
+    return platform::replaceFile(path, updated);
+}
+
+Text SettingsFile::ReadSetting(TextView section, TextView key) const {
+    std::string bytes;
+    if (platform::readWholeFile(filePath(), bytes)) return {};
+    return readSettingFrom(bytes, section, key);
+}
+
+}  // namespace pelin::settings

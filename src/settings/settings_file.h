@@ -1,0 +1,51 @@
+#pragma once
+// The settings file "Pelin.ini": one key read or written at a time, nothing cached,
+// so every read sees the file as it is on disk.
+#include <filesystem>
+#include <optional>
+#include <span>
+
+#include "platform/files.h"
+#include "text/codepage.h"
+
+namespace pelin::settings {
+
+using text::Text;
+using text::TextView;
+
+// One key and the value to write to it.
+struct SettingValue {
+    TextView key;
+    TextView value;
+};
+
+class SettingsFile {
+public:
+    static constexpr const char* kFileName = "Pelin.ini";
+
+    // `folder` holds "Pelin.ini" (the program's folder, or wherever tests point).
+    explicit SettingsFile(std::filesystem::path folder);
+
+    // The folder as text, ending in the path separator.
+    Text SettingsFolder() const;
+    std::filesystem::path filePath() const;
+
+    // Writes one key; the file and the section are created when missing. The file
+    // is replaced whole (temporary file, then rename), so a failed write leaves the
+    // old file. Returns the error when the file could not be read or written.
+    std::optional<platform::FileError> WriteSetting(TextView section, TextView key, TextView value);
+
+    // Writes several keys of one section in one replacement of the file: the file
+    // ends up exactly as after one WriteSetting per key in this order, but the disk
+    // is synchronised once, not once a key (a save of all answers uses this).
+    // Nothing is written when any key cannot be stored.
+    std::optional<platform::FileError> WriteSettings(TextView section, std::span<const SettingValue> values);
+
+    // Reads one key; "" when the file, section or key is missing.
+    Text ReadSetting(TextView section, TextView key) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace pelin::settings

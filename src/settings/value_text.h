@@ -1,0 +1,37 @@
+#pragma once
+// How a value's text is kept on its single line of the settings file.
+//
+// A value without line breaks is stored as it is, so files written by earlier
+// versions and by hand read the same. A value that holds a line break (CR or LF)
+// or a NUL, or that begins with the marker "@Lines:", is stored as the marker
+// followed by the text with
+//     "\" → "\\"    CR → "\r"    LF → "\n"    NUL → "\0"
+// and a byte that is no character of the code page (held as a raw byte) → "\xHH",
+// so that it cannot pair with the "\" of an escape into one double-byte
+// character when the file is read again. So an afterword comment of several lines stays one line of the file and comes
+// back whole; it can never put a line of its own ("[Data]", "Setei=Mnyu") into the
+// file. Any text round-trips, including one that already begins with the marker.
+// An unknown escape, or a "\" at the very end, reads as itself.
+#include <cstddef>
+
+#include "text/codepage.h"
+
+namespace pelin::settings {
+
+using text::Text;
+using text::TextView;
+
+inline constexpr TextView kLinesMarker = u"@Lines:";
+
+// A read value is at most this many bytes of code page 932.
+inline constexpr std::size_t kMaxReadBytes = 254;
+
+Text encodeValueText(TextView value);
+Text decodeValueText(TextView stored);
+
+// The longest beginning of `value` whose code page 932 form fits in `maxBytes`,
+// ending on a whole character (never half of a double-byte character, nor
+// between the CR and the LF of a line break).
+Text cutToBytes(TextView value, std::size_t maxBytes = kMaxReadBytes);
+
+}  // namespace pelin::settings
