@@ -70,10 +70,12 @@ std::optional<FileError> replaceFile(const std::filesystem::path& path, std::str
 std::optional<FileError> replaceFileWith(const std::filesystem::path& path,
                                          const std::function<void(const ChunkWriter& write)>& produce) {
     // An existing file the user may not write to is refused, as opening it for
-    // output would be; renaming over it would silently bypass its protection.
+    // output would be; renaming over it would silently bypass its protection. A
+    // file without any write permission counts as read-only even for root.
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
     if (exists && S_ISDIR(target.st_mode)) return errorOf(path, EISDIR);
+    if (exists && (target.st_mode & 0222) == 0) return errorOf(path, EACCES);
     if (exists && ::access(path.c_str(), W_OK) != 0) return errorOf(path, errno);
 
     std::filesystem::path folder = path.parent_path();
