@@ -1,6 +1,8 @@
 // pelin: the desktop program. The splash comes first; its tick opens the main
 // window, and the program ends when its last window closes.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/settings_location.h"
 #include "app/splash_window.h"
+#include "app/ui_look.h"
 #include "platform/files.h"
 
 namespace {
@@ -35,6 +38,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.31"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(pelin::app::programIcon());
+    QApplication::setFont(pelin::app::uiFont(9));
+    // Qt's own dialogs (files, colours, message box buttons) speak Japanese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setQuitOnLastWindowClosed(true);
 
     pelin::app::ProgramContext context;

@@ -1,10 +1,9 @@
 #include "app/main_window.h"
 
 #include <QIcon>
-#include <QLabel>
-#include <QMainWindow>
 
 #include "app/ui_look.h"
+#include "wizard/qt/form1_window.h"
 
 namespace pelin::app {
 
@@ -16,15 +15,11 @@ QIcon programIcon() {
 }
 
 QWidget* showMainWindow(ProgramContext& context) {
-    auto* window = new QMainWindow();
-    window->setObjectName(QStringLiteral("Form1"));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QStringLiteral("ぺりん Ver1.31 - [ 変換ファイル未指定 ]"));
-    auto* note = new QLabel(QStringLiteral("ぺりん Ver1.31"), window);
-    note->setAlignment(Qt::AlignCenter);
-    window->setCentralWidget(note);
-    window->resize(720, 480);
+    if (!context.ini) context.ini = std::make_unique<settings::SettingsFile>(context.settingsFolder);
+    form::Services services = context.platform.services();
+    auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.programFolder, false});
     context.platform.setParentWindow(window);
+    window->Form_Load();
     window->show();
     return window;
 }

@@ -3,11 +3,13 @@
 // it works with. The main window is created by the splash's tick.
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 
 #include "app/window_service.h"
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
+#include "settings/settings_file.h"
 
 namespace pelin::app {
 
@@ -32,6 +34,7 @@ struct ProgramContext {
     std::filesystem::path programFolder;   // the readme and the characters
     std::filesystem::path settingsFolder;  // "Pelin.ini"
     ProgramServices platform;
+    std::unique_ptr<settings::SettingsFile> ini;  // made with the main window
 };
 
 // Creates the main window, runs its start-up (which may open the source dialog)

@@ -4,11 +4,14 @@
 #include <QStyleFactory>
 #include <gtest/gtest.h>
 
+#include "app/ui_look.h"
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(pelin::app::uiFont(9));
     return RUN_ALL_TESTS();
 }

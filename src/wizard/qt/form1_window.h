@@ -1,0 +1,44 @@
+#pragma once
+// Form1 on the screen: the wizard model bound to Qt widgets by objectName. The
+// window owns the model; every user input goes through the model's controls and
+// handlers, and the widgets show the model's state afterwards.
+#include <QMainWindow>
+#include <memory>
+
+#include "form/qt/binder.h"
+#include "wizard/form1.h"
+#include "wizard/qt/dropped_file_dialogs.h"
+
+namespace pelin::wizard::qt {
+
+class Form1Window : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options);
+    ~Form1Window() override;
+
+    Form1& model() { return *model_; }
+    // Runs the start-up (which opens the source dialog) and shows the state.
+    void Form_Load();
+    // Shows the model's state again after a change made outside user input.
+    void refresh();
+    // Acts as a file dropped on the source box.
+    void dropSourceFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void bindControls();
+    void showWindowState();
+
+    DroppedFileDialogs dialogs_;
+    form::Services services_;
+    std::unique_ptr<Form1> model_;
+    form::qt::Binder* binder_ = nullptr;
+    class Background* background_ = nullptr;
+};
+
+}  // namespace pelin::wizard::qt
