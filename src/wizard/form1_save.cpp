@@ -8,11 +8,11 @@
 namespace pelin::wizard {
 
 std::vector<Form1::Answer> Form1::answers() const {
-    // Where each answer comes from: a field of the record as it was when its step
-    // was last left, or a control as it stands now.
+    // Where each answer comes from, in the order of kAnswerKeys: a field of the
+    // record as it was when its step was last left, or a control as it stands now.
     const engine::ConversionSettings& s = settings;
     auto n = [](std::int64_t v) { return text::formatInteger(v); };
-    const Answer sources[] = {
+    return {
         {u"LangS", n(LangCombo.listIndex)},
         {u"CharsetS", n(CharsetCombo.listIndex)},
         {u"CSS", txt_CSS.text},
@@ -49,21 +49,19 @@ std::vector<Form1::Answer> Form1::answers() const {
         {u"Comment81S", n(Comment81.value)},
         {u"CommentS", s.Comment},
     };
-    std::vector<Answer> inOrder;
-    for (const settings::AnswerKey& key : settings::kAnswerKeys)
-        for (const Answer& source : sources)
-            if (source.key == key.name) inOrder.push_back(source);
-    return inOrder;
 }
 
 void Form1::SaveAllSettings() {
-    for (const Answer& answer : answers()) {
-        if (std::optional<platform::FileError> error = writeSetting(u"Setei", answer.key, answer.value)) {
-            // The rest would fail the same way; one warning says it all.
-            warnSettingsNotSaved(*error);
-            return;
-        }
-    }
+    if (options_.keepSettingsFile) return;
+    // All 35 keys in one rewrite of the file: the same bytes as writing them one
+    // by one, but either every answer is kept or none, and one failure gives one
+    // warning.
+    const std::vector<Answer> all = answers();
+    std::vector<settings::SettingValue> values;
+    values.reserve(all.size());
+    for (const Answer& answer : all) values.push_back({answer.key, answer.value});
+    if (std::optional<platform::FileError> error = ini_.WriteSettings(u"Setei", values))
+        warnSettingsNotSaved(*error);
 }
 
 void Form1::warnSettingsNotSaved(const platform::FileError& error) {
