@@ -38,6 +38,14 @@ void placeLabel(QLabel& label, double left, double top, double width, double hei
                       std::max(twips(height) + lift, needed.height()));
 }
 
+void fitLabelWidth(QLabel& label, double width) {
+    QFont font = label.font();
+    while (font.pointSizeF() > 8.0 && QFontMetrics(font).horizontalAdvance(label.text()) > twips(width)) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label.setFont(font);
+    }
+}
+
 QPixmap bundledPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/pelin/") + name + QStringLiteral(".png"));
 }

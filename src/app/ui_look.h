@@ -20,6 +20,10 @@ void placeLabel(QLabel& label, double left, double top, double width, double hei
 // How far a font's ascent exceeds that of the font the windows were drawn for.
 int extraAscent(const QFont& font);
 
+// Shrinks the label's font (in quarter points, down to 8 pt) until its text fits
+// the given width in twips: a wider fallback font would run over its neighbours.
+void fitLabelWidth(QLabel& label, double width);
+
 // The picture bundled with the program under `name` (e.g. "mascot-blue").
 QPixmap bundledPicture(const QString& name);
 

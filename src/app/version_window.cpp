@@ -26,7 +26,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(170, 190, 220), 1.5));
         painter.setBrush(QColor(246, 249, 253));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 4.5, -1.5, -1.5), 10, 10);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, -12, -1.5, -1.5), 10, 10);
     }
 };
 
@@ -70,8 +70,9 @@ VersionWindow::VersionWindow()
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setGeometry(twips(2400), 0, twips(1815), twips(3105));
 
-    placeLabel(*label(this, "Label2", QStringLiteral("テキスト→HTML変換ソフト"), uiFont(9.75), kDarkGrey), 240, 120,
-               2175, 255);
+    QLabel* description = label(this, "Label2", QStringLiteral("テキスト→HTML変換ソフト"), uiFont(9.75), kDarkGrey);
+    fitLabelWidth(*description, 2175);
+    placeLabel(*description, 240, 120, 2175, 255);
     placeLabel(*label(this, "Label1", QStringLiteral("ぺりん"), uiFont(21.75), kDarkGrey), 720, 480, 1335, 495);
     placeLabel(*label(this, "Label3", QStringLiteral("Ver1.31"), uiFont(12)), 960, 960, 975, 375);
 

@@ -270,7 +270,7 @@ void buildForm1Widgets(QWidget& client) {
     auto* help = make<QPlainTextEdit>(&client, "txtHelp");
     help->setReadOnly(true);
     help->setFocusPolicy(Qt::NoFocus);
-    help->setFixedHeight(help->fontMetrics().lineSpacing() * 3 + 14);
+    help->setFixedHeight(help->fontMetrics().lineSpacing() * 4 + 22);
     grid->addWidget(help, 2, 1);
 
     auto* navigation = make<QWidget>(&client, "Submenu");

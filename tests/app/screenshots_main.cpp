@@ -1,0 +1,104 @@
+// pelin_screenshots OUTDIR: draws every window of the program the way a user
+// sees it and saves each as a PNG (run by tools/screenshots.sh under Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+
+#include "app/splash_window.h"
+#include "app/ui_look.h"
+#include "app/version_window.h"
+#include "form/qt/message_box.h"
+#include "form/qt/platform_services.h"
+#include "qt_test_support.h"
+#include "support/temp_dir.h"
+#include "wizard/fakes.h"
+#include "wizard/qt/form1_window.h"
+
+namespace {
+
+QString outDir;
+
+void save(QWidget& window, const QString& name) {
+    window.show();
+    QTest::qWait(80);
+    const QPixmap picture = window.grab();
+    picture.save(outDir + u'/' + name + QStringLiteral(".png"));
+    std::printf("%s %dx%d\n", qPrintable(name), picture.width(), picture.height());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(pelin::app::uiFont(9));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+
+    pelin::app::SplashWindow splash({});
+    splash.timer().stop();
+    save(splash, QStringLiteral("00-splash"));
+    splash.hide();
+
+    pelin::testing::TempDir dir;
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-blue.png", dir / "pelin-blue.pcf");
+    const auto source = dir.write("日記.txt", pelin::text::toCp932(u"きょうは晴れ。\r\nぺりんと散歩しました。\r\n"));
+    pelin::settings::SettingsFile ini(dir.path());
+    ini.WriteSetting(u"Data", u"Char", pelin::text::fromPath(dir / "pelin-blue.pcf"));
+    pelin::testing::ScriptedDialogs dialogs;
+    pelin::form::qt::QtMessageBox messages;
+    pelin::form::qt::QtPictureLoader pictures;
+    pelin::testing::FakeClipboard clipboard;
+    pelin::testing::FakeShell shell;
+    pelin::testing::FakeWindows windows;
+    pelin::form::Services services{messages, dialogs, pictures, clipboard, shell, windows};
+    dialogs.chooseFile(source);
+    pelin::wizard::qt::Form1Window window(services, ini, {dir.path(), false});
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.Form_Load();
+    pelin::wizard::Form1& model = window.model();
+    model.txtTitle.setText(u"ぺりんの日記");
+    model.DCheck1.setValue(1);
+    model.DCheck2.setValue(1);
+    model.CText1.setText(u"333366");
+    model.CText2.setText(u"0066CC");
+    model.CText5.setText(u"FFF8F0");
+    model.txtTOPM.setText(u"10");
+    model.Comment81.setValue(1);
+    model.txtComment.setText(u"ぺりんで作りました");
+    window.refresh();
+    for (int step = 1; step <= 9; ++step) {
+        save(window, QStringLiteral("%1-step").arg(step, 2, 10, QLatin1Char('0')));
+        if (step == 9) break;
+        model.SubFoword.click();
+        window.refresh();
+    }
+    // Step 9 without a destination: the warning.
+    pelin::testing::whenModalOpens([](QWidget& box) {
+        QTest::qWait(50);
+        box.grab().save(outDir + QStringLiteral("/12-message.png"));
+        std::printf("12-message %dx%d\n", box.width(), box.height());
+        static_cast<QMessageBox&>(box).accept();
+    });
+    model.SubFoword.click();
+    dialogs.chooseFile(dir / "page.htm");
+    model.HozonDialog.click();
+    model.SubFoword.click();
+    window.refresh();
+    save(window, QStringLiteral("10-step-after-conversion"));
+
+    pelin::app::VersionWindow version;
+    save(version, QStringLiteral("13-version"));
+    window.hide();
+    return 0;
+}
