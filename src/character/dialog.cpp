@@ -1,0 +1,86 @@
+#include "character/dialog.h"
+
+#include "text/textfile.h"
+
+namespace pelin::character {
+
+namespace {
+constexpr TextView kTitle = u"ぺりん";
+}
+
+Dialog::Dialog(DialogServices services, std::filesystem::path programFolder)
+    : services_(services), programFolder_(std::move(programFolder)) {
+    PCFFile.extension = ".pcf";
+    PCFFile.toolTip = u"PCFファイルを選択してください";
+    Label1.caption = u"プレビュー";
+    OKButton.caption = u"OK";
+    OKButton.toolTip = u"キャラクターを変更する";
+    CancelButton.caption = u"ｷｬﾝｾﾙ";
+    CancelButton.toolTip = u"キャラクターを変更しない";
+    Redata.caption = u"リスト読込";
+    Redata.toolTip = u"ファイル一覧を再読込";
+    PCFFile.onClick = [this] { PCFFile_Click(); };
+    OKButton.onClick = [this] { OKButton_Click(); };
+    CancelButton.onClick = [this] { CancelButton_Click(); };
+    Redata.onClick = [this] { Redata_Click(); };
+}
+
+const std::array<Placement, 6>& Dialog::layout() {
+    static const std::array<Placement, 6> places{{
+        {"OKButton", 3720, 120, 1215, 375, 0},
+        {"CancelButton", 3720, 600, 1215, 375, 1},
+        {"PCFFile", 120, 120, 2055, 2070, 2},
+        {"Redata", 3720, 1080, 1215, 375, 3},
+        {"Label1", 2280, 0, 1335, 255, 4},
+        {"Image1", 2280, 240, 1335, 1935, -1},
+    }};
+    return places;
+}
+
+Text Dialog::characterPath(TextView name) const {
+    Text path = text::fromPath(programFolder_);
+    while (!path.empty() && path.back() == static_cast<char16_t>(std::filesystem::path::preferred_separator))
+        path.pop_back();
+    path += static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    path += name;
+    return path;
+}
+
+void Dialog::Form_Load() {
+    PCFFile.folder = programFolder_;
+    PCFFile.listIndex = -1;
+    PCFFile.refresh();
+    Image1.picture.reset();
+}
+
+void Dialog::PCFFile_Click() {
+    const Text name = PCFFile.selected();
+    if (name.empty()) return;
+    // A file that holds no picture the loader knows leaves the preview empty.
+    Image1.picture = services_.pictures.load(text::toPath(characterPath(name)));
+}
+
+void Dialog::OKButton_Click() {
+    // Without a chosen file there is nothing to apply.
+    const Text name = PCFFile.selected();
+    if (name.empty()) return;
+    const Text path = characterPath(name);
+    if (std::optional<platform::FileError> error = services_.ini.WriteSetting(u"Data", u"Char", path)) {
+        services_.messageBox.show(u"キャラクターの設定を保存できませんでした。\r\n" +
+                                      text::fromPath(services_.ini.filePath()) + u"\r\n" +
+                                      text::fromUtf8(error->reason),
+                                  form::kMbWarning, kTitle);
+    }
+    // A file that is no picture leaves the main window's character as it was.
+    if (std::shared_ptr<form::Picture> picture = services_.pictures.load(text::toPath(path)))
+        if (setMainPicture) setMainPicture(std::move(picture));
+    if (onClose) onClose();
+}
+
+void Dialog::CancelButton_Click() {
+    if (onClose) onClose();
+}
+
+void Dialog::Redata_Click() { PCFFile.refresh(); }
+
+}  // namespace pelin::character

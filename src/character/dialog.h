@@ -1,0 +1,75 @@
+#pragma once
+// Dialog: chooses the mascot character, a picture file named "*.pcf" in the
+// program's folder. A click previews; "OK" records the choice in the settings
+// file and hands the picture to the main window at once.
+//
+// A plain model: its members are its controls (each `name` is the widget's
+// objectName), its member functions the handlers; `layout()` gives where each
+// control sits and the tab order.
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "character/file_list.h"
+#include "form/controls.h"
+#include "form/services.h"
+#include "settings/settings_file.h"
+
+namespace pelin::character {
+
+// A picture box that stretches its picture to fill it.
+struct PictureBox : form::Control {
+    using Control::Control;
+    std::shared_ptr<form::Picture> picture;
+};
+
+struct Placement {
+    const char* name;
+    double left, top, width, height;  // twips
+    int tabIndex;                     // -1: takes no focus
+};
+
+struct DialogServices {
+    form::MessageBoxService& messageBox;
+    form::PictureLoader& pictures;
+    settings::SettingsFile& ini;
+};
+
+class Dialog {
+public:
+    static constexpr TextView kCaption = u"キャラクター選択ダイアログ";
+    static constexpr int kClientWidth = 331;  // pixels
+    static constexpr int kClientHeight = 152;
+
+    Dialog(DialogServices services, std::filesystem::path programFolder);
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    static const std::array<Placement, 6>& layout();
+
+    // Set by the caller: the main window takes a new picture and shows it; the
+    // window closes.
+    std::function<void(std::shared_ptr<form::Picture>)> setMainPicture;
+    std::function<void()> onClose;
+
+    FileListBox PCFFile{"PCFFile"};
+    form::Label Label1{"Label1"};
+    PictureBox Image1{"Image1"};
+    form::Button OKButton{"OKButton"}, CancelButton{"CancelButton"}, Redata{"Redata"};
+
+    void Form_Load();
+    void PCFFile_Click();
+    void OKButton_Click();
+    void CancelButton_Click();
+    void Redata_Click();
+
+    // The stored form of a character's path: program folder, separator, name.
+    Text characterPath(TextView name) const;
+
+private:
+    DialogServices services_;
+    std::filesystem::path programFolder_;
+};
+
+}  // namespace pelin::character

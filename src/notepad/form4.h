@@ -1,0 +1,94 @@
+#pragma once
+// Form4: the notepad in which the user reads and edits the converted page and
+// saves it back or under another name.
+//
+// A plain model: its members are its controls (each `name` is the widget's
+// objectName), its member functions the handlers. The window system shows
+// `Text1` in an editor widget; before a menu opens or a command runs it copies
+// the editor's text and selection into `Text1`, and shows `Text1` again after.
+//
+// The notepad belongs to no window, but two things of the main window reach it:
+// the page the conversion wrote (`HTMLFilePass`) and the main window's common
+// dialog, which its save-as borrows so that folder and name carry over.
+#include <functional>
+#include <vector>
+
+#include "form/controls.h"
+#include "form/services.h"
+
+namespace pelin::notepad {
+
+using text::Text;
+using text::TextView;
+
+struct MainWindowLink {
+    // The current value of the main window's HTMLFilePass.
+    std::function<Text()> htmlFilePass;
+    // The main window's common dialog.
+    std::function<form::CommonDialog&()> commonDialog;
+};
+
+class Form4 {
+public:
+    static constexpr TextView kCaption = u"ぺりん－メモ帳";
+    static constexpr int kClientWidth = 586;   // pixels
+    static constexpr int kClientHeight = 329;
+
+    Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, MainWindowLink mainWindow);
+    Form4(const Form4&) = delete;
+    Form4& operator=(const Form4&) = delete;
+
+    // The menu bar's items in order, each with the menu that holds it (null for
+    // the two menus themselves).
+    struct MenuEntry {
+        form::MenuItem* item;
+        form::MenuItem* menu;
+    };
+    const std::vector<MenuEntry>& menus() const { return menus_; }
+
+    // --- window-level values ---
+    Text SavePath;
+    // Set by the window system: the editor's own undo, and closing the window.
+    std::function<void()> onUndo;
+    std::function<void()> onClose;
+
+    // --- controls ---
+    form::TextBox Text1{"Text1"};
+    form::MenuItem mnufile{"mnufile"}, mnufilea{"mnufilea"}, mnufileb{"mnufileb"}, mnufilehai1{"mnufilehai1"},
+        mnufileend{"mnufileend"};
+    form::MenuItem mnuedit{"mnuedit"}, mnueditun{"mnueditun"}, mnuedithai1{"mnuedithai1"}, mnueditt{"mnueditt"},
+        mnueditcut{"mnueditcut"}, mnueditpaste{"mnueditpaste"}, mnueditdel{"mnueditdel"},
+        mnuedithai2{"mnuedithai2"}, mnueditall{"mnueditall"}, mnuedithai3{"mnuedithai3"},
+        mnueditsentou{"mnueditsentou"};
+
+    // --- handlers ---
+    void mnuedit_Click();       // the 編集 menu drops down
+    void mnueditun_Click();     // 元に戻す
+    void mnueditt_Click();      // 切り取り
+    void mnueditcut_Click();    // コピー
+    void mnueditpaste_Click();  // 貼り付け
+    void mnueditdel_Click();    // 削除
+    void mnueditall_Click();    // すべての範囲を選択
+    void mnueditsentou_Click(); // 英単語の先頭を大文字変換
+    void mnufilea_Click();      // 上書き保存
+    void mnufileb_Click();      // 名前をつけて保存
+    void mnufileend_Click();    // 閉じる
+    // Writes Text1's text and one more CR LF to SavePath; reports a failure in a
+    // message box and returns false.
+    bool SaveToFile();
+
+    // The selected text, with the selection first kept inside the text.
+    Text selectedText();
+
+private:
+    void setUpMenus();
+    void clampSelection();
+    void replaceSelection(TextView by);
+
+    form::MessageBoxService& messageBox_;
+    form::Clipboard& clipboard_;
+    MainWindowLink mainWindow_;
+    std::vector<MenuEntry> menus_;
+};
+
+}  // namespace pelin::notepad
