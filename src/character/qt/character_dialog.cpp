@@ -1,0 +1,137 @@
+#include "character/qt/character_dialog.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+#include "app/ui_look.h"
+#include "app/window_service.h"
+#include "form/qt/binder.h"
+#include "form/qt/platform_services.h"
+#include "form/qt/qt_text.h"
+#include "wizard/qt/form1_window.h"
+
+namespace pelin::character::qt {
+
+using form::qt::toQString;
+using form::qt::twips;
+
+CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini,
+                                 std::filesystem::path programFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      messageBox_(this) {
+    setObjectName(QStringLiteral("Dialog"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(toQString(Dialog::kCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/pelin/pelin-16.png")));
+    setFixedSize(Dialog::kClientWidth, Dialog::kClientHeight);
+
+    model_ = std::make_unique<Dialog>(DialogServices{messageBox_, pictures, ini}, std::move(programFolder));
+    model_->onClose = [this] { close(); };
+    buildWidgets();
+}
+
+CharacterDialog::~CharacterDialog() = default;
+
+void CharacterDialog::buildWidgets() {
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("PCFFile"));
+    preview_ = new QLabel(this);
+    preview_->setObjectName(QStringLiteral("Image1"));
+    preview_->setScaledContents(true);  // the picture is stretched to the box
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label1"));
+    QFont bold = app::uiFont(11.25, true);
+    bold.setFamilies(QStringList{QStringLiteral("MS UI Gothic")} + bold.families());
+    label->setFont(bold);
+    for (const char* name : {"OKButton", "CancelButton", "Redata"}) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+    }
+
+    std::vector<QWidget*> tabOrder;
+    for (const Placement& place : Dialog::layout()) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(place.name));
+        widget->setGeometry(twips(place.left), twips(place.top), twips(place.width), twips(place.height));
+        if (place.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) tabOrder.push_back(widget);
+    }
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // A fallback font taller than the one the dialog was drawn for must not
+    // run the heading into the preview below it.
+    label->setText(toQString(model_->Label1.caption));
+    app::placeLabel(*label, 2280, 0, 1335, 255);
+    label->raise();
+    list_->setToolTip(toQString(model_->PCFFile.toolTip));
+
+    binder_ = new form::qt::Binder(this);
+    binder_->bind(model_->Label1);
+    binder_->bind(model_->OKButton)->setFocus();
+    binder_->bind(model_->CancelButton);
+    binder_->bind(model_->Redata);
+    binder_->afterInput = [this] {
+        showList();
+        showPreview();
+    };
+    // Clicks and the keyboard both move the selection; each move is a click.
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row == model_->PCFFile.listIndex) return;
+        binder_->handle([this, row] { model_->PCFFile.setListIndex(row); });
+    });
+}
+
+void CharacterDialog::refresh() {
+    binder_->sync();
+    showList();
+    showPreview();
+}
+
+void CharacterDialog::showList() {
+    const FileListBox& files = model_->PCFFile;
+    QStringList items;
+    for (const Text& item : files.items) items << toQString(item);
+    QStringList shown;
+    for (int i = 0; i < list_->count(); ++i) shown << list_->item(i)->text();
+    const QSignalBlocker quiet(list_);
+    if (shown != items) {
+        list_->clear();
+        list_->addItems(items);
+    }
+    list_->setCurrentRow(files.listIndex);
+}
+
+void CharacterDialog::showPreview() {
+    const QPixmap* pixmap = form::qt::pixmapOf(model_->Image1.picture.get());
+    if (pixmap)
+        preview_->setPixmap(*pixmap);
+    else
+        preview_->clear();
+}
+
+void attachCharacterDialog(app::QtWindowService& windows, form::PictureLoader& pictures,
+                           settings::SettingsFile& ini, std::filesystem::path programFolder,
+                           wizard::qt::Form1Window& mainWindow) {
+    QPointer<wizard::qt::Form1Window> main(&mainWindow);
+    auto dialog = std::make_shared<QPointer<CharacterDialog>>();
+    windows.characterDialog = [main, dialog, &pictures, &ini, programFolder] {
+        if (!main) return;
+        if (!*dialog) {
+            auto* created = new CharacterDialog(pictures, ini, programFolder, main.data());
+            created->model().setMainPicture = [main](std::shared_ptr<form::Picture> picture) {
+                if (!main) return;
+                main->model().picture = std::move(picture);
+                main->refresh();
+            };
+            created->model().Form_Load();
+            created->refresh();
+            *dialog = created;
+        }
+        app::bringForward(**dialog);
+    };
+}
+
+}  // namespace pelin::character::qt

@@ -1,0 +1,57 @@
+#pragma once
+// Dialog on the screen: the character list, the preview and the three buttons,
+// bound to the character dialog's model. A fixed-size dialog of the main window
+// (so it has no task-bar entry of its own), shown without being modal.
+#include <QDialog>
+#include <filesystem>
+#include <memory>
+
+#include "character/dialog.h"
+#include "form/qt/message_box.h"
+
+class QLabel;
+class QListWidget;
+
+namespace pelin::app {
+class QtWindowService;
+}
+namespace pelin::form::qt {
+class Binder;
+}
+namespace pelin::wizard::qt {
+class Form1Window;
+}
+
+namespace pelin::character::qt {
+
+class CharacterDialog : public QDialog {
+    Q_OBJECT
+public:
+    CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini, std::filesystem::path programFolder,
+                    QWidget* parent);
+    ~CharacterDialog() override;
+
+    Dialog& model() { return *model_; }
+    // Shows the model's state again.
+    void refresh();
+
+private:
+    void buildWidgets();
+    void showList();
+    void showPreview();
+
+    form::qt::QtMessageBox messageBox_;
+    std::unique_ptr<Dialog> model_;
+    form::qt::Binder* binder_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QLabel* preview_ = nullptr;
+};
+
+// Lets `windows` show the character dialog of `mainWindow`: created and loaded
+// on first use, brought forward while it is open; "OK" gives the main window its
+// new picture at once.
+void attachCharacterDialog(app::QtWindowService& windows, form::PictureLoader& pictures,
+                           settings::SettingsFile& ini, std::filesystem::path programFolder,
+                           wizard::qt::Form1Window& mainWindow);
+
+}  // namespace pelin::character::qt

@@ -1,0 +1,217 @@
+#include "notepad/qt/notepad_window.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "app/ui_look.h"
+#include "app/window_service.h"
+#include "form/qt/qt_text.h"
+#include "notepad/editor_text.h"
+#include "wizard/qt/form1_window.h"
+
+namespace pelin::notepad::qt {
+
+using form::qt::fromQString;
+using form::qt::toQString;
+
+namespace {
+
+// The editor's text as typed, with every line break as "\n" (toPlainText would
+// also turn no-break spaces into spaces).
+Text editorText(const QPlainTextEdit& editor) {
+    QString raw = editor.document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    return fromQString(raw);
+}
+
+}  // namespace
+
+NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQString(Form4::kCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/pelin/pelin-16.png")));
+
+    model_ = std::make_unique<Form4>(messageBox_, clipboard_, std::move(mainWindow));
+    model_->onClose = [this] { close(); };
+    model_->onUndo = [this] {
+        editor_->setFocus();
+        editor_->undo();
+    };
+
+    editor_ = new QPlainTextEdit(this);
+    editor_->setObjectName(QStringLiteral("Text1"));
+    editor_->setFont(app::uiFont(9.75));
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor_->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(editor_);  // always the whole client area
+    connect(editor_->document(), &QTextDocument::contentsChange, this, [this] {
+        if (!pushing_) editorChanged_ = true;
+    });
+
+    buildMenus();
+    showMenuStates();
+    resize(Form4::kClientWidth, Form4::kClientHeight + menuBar()->sizeHint().height());
+}
+
+NotepadWindow::~NotepadWindow() = default;
+
+void NotepadWindow::buildMenus() {
+    QMenu* menu = nullptr;
+    for (const Form4::MenuEntry& entry : model_->menus()) {
+        form::MenuItem& item = *entry.item;
+        QAction* action = nullptr;
+        if (!entry.menu) {
+            menu = menuBar()->addMenu(toQString(item.caption));
+            menu->setObjectName(QString::fromStdString(item.name));
+            action = menu->menuAction();
+            // Opening a menu is its click: 編集 decides its items' states then.
+            connect(menu, &QMenu::aboutToShow, this, [this, &item] { runCommand(item); });
+        } else if (item.separator) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(toQString(item.caption));
+            action->setShortcut(QKeySequence(toQString(item.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+            connect(action, &QAction::triggered, this, [this, &item] { runCommand(item); });
+        }
+        action->setObjectName(QString::fromStdString(item.name));
+        actions_.emplace_back(&item, action);
+    }
+}
+
+void NotepadWindow::showMenuStates() {
+    for (auto& [item, action] : actions_) {
+        action->setEnabled(item->enabled);
+        action->setVisible(item->visible);
+    }
+}
+
+void NotepadWindow::setText(TextView text) {
+    model_->Text1.text = Text(text);
+    model_->Text1.selStart = model_->Text1.selLength = 0;
+    shown_ = model_->Text1.text;
+    shownStart_ = shownLength_ = 0;
+    pushing_ = true;
+    editor_->setPlainText(toQString(toEditorText(text)));
+    pushing_ = false;
+    editorChanged_ = false;
+}
+
+void NotepadWindow::pullFromEditor() {
+    form::TextBox& box = model_->Text1;
+    if (editorChanged_) {
+        box.text = fromEditorText(editorText(*editor_));
+        editorChanged_ = false;
+    }
+    shown_ = box.text;
+    const QTextCursor cursor = editor_->textCursor();
+    box.selStart = modelPosition(box.text, cursor.selectionStart());
+    box.selLength = modelPosition(box.text, cursor.selectionEnd()) - box.selStart;
+    shownStart_ = box.selStart;
+    shownLength_ = box.selLength;
+}
+
+void NotepadWindow::pushToEditor() {
+    const form::TextBox& box = model_->Text1;
+    const bool textChanged = box.text != shown_;
+    if (!textChanged && box.selStart == shownStart_ && box.selLength == shownLength_) return;
+    QTextCursor cursor(editor_->document());
+    if (textChanged) {
+        // Only the part that differs is replaced, as one edit the editor can undo.
+        const Text before = editorText(*editor_);
+        const Text after = toEditorText(box.text);
+        std::size_t head = 0;
+        while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+        std::size_t tail = 0;
+        while (tail < before.size() - head && tail < after.size() - head &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        pushing_ = true;
+        cursor.beginEditBlock();
+        cursor.setPosition(static_cast<int>(head));
+        cursor.setPosition(static_cast<int>(before.size() - tail), QTextCursor::KeepAnchor);
+        cursor.insertText(toQString(TextView(after).substr(head, after.size() - head - tail)));
+        cursor.endEditBlock();
+        pushing_ = false;
+        editorChanged_ = false;
+    }
+    cursor.setPosition(editorPosition(box.text, box.selStart));
+    cursor.setPosition(editorPosition(box.text, box.selStart + box.selLength), QTextCursor::KeepAnchor);
+    editor_->setTextCursor(cursor);
+    shown_ = box.text;
+    shownStart_ = box.selStart;
+    shownLength_ = box.selLength;
+}
+
+void NotepadWindow::runCommand(form::MenuItem& item) {
+    QPointer<NotepadWindow> self(this);
+    pullFromEditor();
+    item.click();
+    if (!self) return;
+    pushToEditor();
+    showMenuStates();
+}
+
+namespace {
+
+// Notes the main window's last HTMLFilePass as it closes.
+class ClosingWatcher : public QObject {
+public:
+    ClosingWatcher(QObject* watched, std::function<void()> closing) : QObject(watched), closing_(std::move(closing)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only the close request: a window being deleted may send other events
+        // after its model is gone.
+        if (event->type() == QEvent::Close) closing_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> closing_;
+};
+
+struct NotepadLinkState {
+    QPointer<wizard::qt::Form1Window> main;
+    Text lastHtmlFilePass;
+    std::unique_ptr<form::CommonDialog> ownDialog;
+    QPointer<NotepadWindow> window;
+
+    Text htmlFilePass() {
+        if (main) lastHtmlFilePass = main->model().settings.HTMLFilePass;
+        return lastHtmlFilePass;
+    }
+};
+
+}  // namespace
+
+void attachNotepad(app::QtWindowService& windows, form::CommonDialogBackend& dialogs,
+                   wizard::qt::Form1Window& mainWindow) {
+    auto state = std::make_shared<NotepadLinkState>();
+    state->main = &mainWindow;
+    new ClosingWatcher(&mainWindow, [state] { state->htmlFilePass(); });
+    MainWindowLink link;
+    link.htmlFilePass = [state] { return state->htmlFilePass(); };
+    link.commonDialog = [state, &dialogs]() -> form::CommonDialog& {
+        if (state->main) return state->main->model().commonDialog();
+        if (!state->ownDialog) state->ownDialog = std::make_unique<form::CommonDialog>(dialogs);
+        return *state->ownDialog;
+    };
+    windows.notepad = [state, link](form::TextView text) {
+        if (!state->window) state->window = new NotepadWindow(link);
+        state->window->setText(text);
+        app::bringForward(*state->window);
+    };
+}
+
+}  // namespace pelin::notepad::qt

@@ -1,0 +1,67 @@
+#pragma once
+// Form4 on the screen: the notepad model with its editor and menu bar. The
+// editor is the truth while the user types; before a menu opens or a command
+// runs, its text (when changed) and selection are copied into Text1, and what a
+// command changed is shown again as one edit of the editor, so that the
+// editor's own undo still reaches back over it.
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "form/qt/message_box.h"
+#include "form/qt/platform_services.h"
+#include "notepad/form4.h"
+
+class QAction;
+class QPlainTextEdit;
+
+namespace pelin::app {
+class QtWindowService;
+}
+namespace pelin::wizard::qt {
+class Form1Window;
+}
+
+namespace pelin::notepad::qt {
+
+class NotepadWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit NotepadWindow(MainWindowLink mainWindow);
+    ~NotepadWindow() override;
+
+    Form4& model() { return *model_; }
+    QPlainTextEdit* editor() const { return editor_; }
+    // Replaces the whole text (a new document: the editor's undo starts afresh).
+    void setText(TextView text);
+    // Runs a menu item's command as a click on it does.
+    void runCommand(form::MenuItem& item);
+
+private:
+    void buildMenus();
+    void pullFromEditor();
+    void pushToEditor();
+    void showMenuStates();
+
+    form::qt::QtMessageBox messageBox_;
+    form::qt::QtClipboard clipboard_;
+    std::unique_ptr<Form4> model_;
+    QPlainTextEdit* editor_ = nullptr;
+    std::vector<std::pair<form::MenuItem*, QAction*>> actions_;
+    // Text1 as the editor last showed it or gave it, and its selection then.
+    Text shown_;
+    std::int32_t shownStart_ = 0, shownLength_ = 0;
+    bool editorChanged_ = false;
+    bool pushing_ = false;
+};
+
+// Lets `windows` show the program's notepad: created on first use without a
+// parent (it outlives the main window), its text replaced and brought forward
+// when shown again. While the main window lives, 上書き保存 saves to its current
+// HTMLFilePass and 名前をつけて保存 borrows its common dialog; once it is closed,
+// the last HTMLFilePass it held and a dialog of the notepad's own (over
+// `dialogs`) stand in.
+void attachNotepad(app::QtWindowService& windows, form::CommonDialogBackend& dialogs,
+                   wizard::qt::Form1Window& mainWindow);
+
+}  // namespace pelin::notepad::qt

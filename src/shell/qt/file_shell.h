@@ -1,0 +1,28 @@
+#pragma once
+// The shell as this program offers it: file properties in a window of its own
+// (one at a time, brought forward and refilled when asked again); no Internet
+// options panel.
+#include <QPointer>
+
+#include "form/qt/platform_services.h"
+#include "shell/qt/properties_window.h"
+
+namespace pelin::shell::qt {
+
+class FileShell : public form::qt::QtShell {
+public:
+    explicit FileShell(QWidget* parent = nullptr) : QtShell(parent), parent_(parent) {}
+    // The properties window belongs to `parent` (the main window).
+    void setParent(QWidget* parent) {
+        QtShell::setParent(parent);
+        parent_ = parent;
+    }
+    void showFileProperties(TextView path) override;
+    PropertiesWindow* window() const { return window_.data(); }
+
+private:
+    QPointer<QWidget> parent_;
+    QPointer<PropertiesWindow> window_;
+};
+
+}  // namespace pelin::shell::qt

@@ -1,0 +1,175 @@
+// The notepad window: its look, the editor and model kept in step through the
+// menus, the editor's own undo, and its life beside the main window.
+#include "notepad/qt/notepad_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "text/textfile.h"
+#include "window_fixture.h"
+
+namespace pelin::notepad::qt {
+namespace {
+
+using testing::TempDir;
+
+class NotepadWindowTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    Text htmlFilePass;
+    testing::ScriptedDialogs dialogs;
+    form::CommonDialog dialog{dialogs};
+    QPointer<NotepadWindow> window =
+        new NotepadWindow({[this] { return htmlFilePass; }, [this]() -> form::CommonDialog& { return dialog; }});
+
+    ~NotepadWindowTest() override { delete window.data(); }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
+    QPlainTextEdit& editor() { return *window->editor(); }
+    void select(int from, int to) {
+        QTextCursor cursor = editor().textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        editor().setTextCursor(cursor);
+    }
+    void openEditMenu() { window->runCommand(window->model().mnuedit); }
+};
+
+TEST_F(NotepadWindowTest, LooksAsDrawn) {
+    window->setText(u"<HTML>\r\n<BODY>\r\nぺりんのページ\r\n</BODY>\r\n</HTML>\r\n");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->objectName(), "Form4");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ぺりん－メモ帳"));
+    EXPECT_EQ(window->parent(), nullptr);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(window->centralWidget(), &editor());
+    EXPECT_EQ(editor().objectName(), "Text1");
+    EXPECT_EQ(editor().size(), QSize(586, 329));
+    EXPECT_DOUBLE_EQ(editor().font().pointSizeF(), 9.75);
+    window->resize(300, 200);  // the editor fills the client area whatever its size
+    QTest::qWait(10);
+    EXPECT_EQ(editor().width(), 300);
+
+    QStringList menus, items;
+    for (QAction* top : window->menuBar()->actions()) {
+        menus << top->text();
+        for (QAction* a : top->menu()->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text() + u' ' + a->shortcut().toString());
+    }
+    EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "編集(&E)"}));
+    EXPECT_EQ(items, (QStringList{"上書き保存(&A) ", "名前をつけて保存(&B) ", "-", "閉じる(&E) ",
+                                  "元に戻す(&U) Ctrl+Z", "-", "切り取り(&T) Ctrl+X", "コピー(&C) Ctrl+C",
+                                  "貼り付け(&P) Ctrl+V", "削除(&D) Del", "-", "すべての範囲を選択(&A) Ctrl+A",
+                                  "-", "英単語の先頭を大文字変換 Ctrl+U"}));
+    window->resize(586, 329 + window->menuBar()->height());
+    testing::saveShot(*window, "notepad");
+}
+
+TEST_F(NotepadWindowTest, EditMenuFollowsTheEditorsSelectionAndTheClipboard) {
+    window->setText(u"hello\r\nworld\r\n");
+    QGuiApplication::clipboard()->clear();
+    openEditMenu();
+    for (const char* name : {"mnueditt", "mnueditcut", "mnueditpaste", "mnueditdel"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_TRUE(action("mnueditun")->isEnabled());
+
+    select(3, 8);  // "lo\nwo" in the editor
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    openEditMenu();
+    EXPECT_EQ(window->model().Text1.selStart, 3);
+    EXPECT_EQ(window->model().Text1.selLength, 6);  // CR LF counts two
+    for (const char* name : {"mnueditt", "mnueditcut", "mnueditpaste", "mnueditdel"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+}
+
+TEST_F(NotepadWindowTest, CommandsChangeTheEditorAsOneUndoableEdit) {
+    window->setText(u"hello\r\nworld\r\n");
+    select(3, 8);
+    action("mnueditt")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("lo\r\nwo"));
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("helrld\n"));
+    EXPECT_EQ(editor().textCursor().position(), 3);
+
+    QTest::keyClicks(&editor(), "ABC");  // typed by the user: "helABCrld"
+    action("mnueditsentou")->trigger();
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("Helabcrld\n"));
+    EXPECT_EQ(window->model().Text1.text, u"Helabcrld\r\n");
+
+    action("mnueditun")->trigger();  // the editor's own undo takes back the capitals
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("helABCrld\n"));
+    action("mnueditall")->trigger();
+    EXPECT_EQ(editor().textCursor().selectedText().size(), 10);
+    action("mnueditpaste")->trigger();
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("lo\nwo"));
+}
+
+TEST_F(NotepadWindowTest, UntouchedLineEndsAreKept) {
+    // A lone LF stays inside its line when the main window reads the page.
+    window->setText(u"a\nb\r\n");
+    action("mnueditsentou")->trigger();
+    EXPECT_EQ(window->model().Text1.text, u"A\nB\r\n");
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("A\nB\n"));
+}
+
+TEST_F(NotepadWindowTest, SavesWhatWasTyped) {
+    const auto page = dir.write("page.htm", "old\r\n");
+    htmlFilePass = text::fromPath(page);
+    window->setText(u"old\r\n");
+    editor().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor(), "new");
+    action("mnufilea")->trigger();
+    EXPECT_EQ(TempDir::read(page), "old\r\nnew\r\n");
+
+    dialogs.chooseFile(dir / "copy.txt");
+    action("mnufileb")->trigger();
+    EXPECT_EQ(TempDir::read(dir / "copy.txt"), "old\r\nnew\r\n");
+}
+
+TEST_F(NotepadWindowTest, ClosingDiscardsTheWindow) {
+    window->setText(u"unsaved");
+    window->show();
+    action("mnufileend")->trigger();
+    QTest::qWait(10);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(NotepadHook, OneWindowThatOutlivesTheMainWindow) {
+    auto fixture = std::make_unique<testing::MainWindowFixture>();
+    attachNotepad(fixture->windows, fixture->dialogs, *fixture->main);
+    const auto page = fixture->program.write("page.htm", "");
+    fixture->main->model().settings.HTMLFilePass = text::fromPath(page);
+
+    fixture->windows.showNotepad(u"first\r\n");
+    auto* notepad = qApp->findChild<NotepadWindow*>();  // no parent: not found under the main window
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* n = qobject_cast<NotepadWindow*>(w)) notepad = n;
+    ASSERT_NE(notepad, nullptr);
+    fixture->windows.showNotepad(u"second\r\n");
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) count += qobject_cast<NotepadWindow*>(w) != nullptr;
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(notepad->editor()->toPlainText(), QStringLiteral("second\n"));
+
+    // The main window's dialog is the one save-as borrows.
+    fixture->dialogs.chooseFile(fixture->program / "as.txt");
+    notepad->runCommand(notepad->model().mnufileb);
+    EXPECT_EQ(fixture->main->model().commonDialog().DialogTitle, u"名前を付けて保存");
+
+    // After the main window is gone, 上書き保存 still goes to its last page.
+    fixture->main->show();
+    fixture->main->close();
+    delete fixture->main.data();
+    notepad->runCommand(notepad->model().mnufilea);
+    EXPECT_EQ(TempDir::read(page), "second\r\n\r\n");
+    delete notepad;
+}
+
+}  // namespace
+}  // namespace pelin::notepad::qt
