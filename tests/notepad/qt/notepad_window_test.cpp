@@ -69,6 +69,13 @@ TEST_F(NotepadWindowTest, LooksAsDrawn) {
                                   "-", "英単語の先頭を大文字変換 Ctrl+U"}));
     window->resize(586, 329 + window->menuBar()->height());
     testing::saveShot(*window, "notepad");
+    // The 編集 menu opened with nothing selected.
+    QMenu* edit = window->findChild<QMenu*>(QStringLiteral("mnuedit"));
+    edit->popup(window->mapToGlobal(QPoint(80, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    EXPECT_FALSE(action("mnueditt")->isEnabled());
+    testing::saveShot(*edit, "notepad-edit-menu");
+    edit->hide();
 }
 
 TEST_F(NotepadWindowTest, EditMenuFollowsTheEditorsSelectionAndTheClipboard) {
@@ -115,6 +122,19 @@ TEST_F(NotepadWindowTest, UntouchedLineEndsAreKept) {
     action("mnueditsentou")->trigger();
     EXPECT_EQ(window->model().Text1.text, u"A\nB\r\n");
     EXPECT_EQ(editor().toPlainText(), QStringLiteral("A\nB\n"));
+}
+
+TEST_F(NotepadWindowTest, ShortcutsReachTheCommands) {
+    window->setText(u"jean-luc it's\r\n");
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    editor().setFocus();
+    QTest::keyClick(&editor(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("Jean-luc It's\n"));
+    // Ctrl+Z is the editor's own undo, whichever of the two takes the key.
+    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("jean-luc it's\n"));
 }
 
 TEST_F(NotepadWindowTest, SavesWhatWasTyped) {
