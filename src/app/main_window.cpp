@@ -3,6 +3,8 @@
 #include <QIcon>
 
 #include "app/ui_look.h"
+#include "character/qt/character_dialog.h"
+#include "notepad/qt/notepad_window.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::app {
@@ -19,6 +21,9 @@ QWidget* showMainWindow(ProgramContext& context) {
     form::Services services = context.platform.services();
     auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.programFolder, false});
     context.platform.setParentWindow(window);
+    notepad::qt::attachNotepad(context.platform.windows, context.platform.dialogs, *window);
+    character::qt::attachCharacterDialog(context.platform.windows, context.platform.pictures, *context.ini,
+                                         context.programFolder, *window);
     window->Form_Load();
     window->show();
     return window;

@@ -10,6 +10,7 @@
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
 #include "settings/settings_file.h"
+#include "shell/qt/file_shell.h"
 
 namespace pelin::app {
 
@@ -18,7 +19,7 @@ struct ProgramServices {
     form::qt::QtCommonDialogBackend dialogs;
     form::qt::QtPictureLoader pictures;
     form::qt::QtClipboard clipboard;
-    form::qt::QtShell shell;
+    shell::qt::FileShell shell;
     QtWindowService windows;
 
     form::Services services() { return {messageBox, dialogs, pictures, clipboard, shell, windows}; }
