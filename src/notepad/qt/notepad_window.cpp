@@ -1,7 +1,6 @@
 #include "notepad/qt/notepad_window.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -162,25 +161,6 @@ void NotepadWindow::runCommand(form::MenuItem& item) {
 
 namespace {
 
-// Notes the main window's last HTMLFilePass as it closes.
-class ClosingWatcher : public QObject {
-public:
-    ClosingWatcher(QObject* watched, std::function<void()> closing) : QObject(watched), closing_(std::move(closing)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // Only the close request: a window being deleted may send other events
-        // after its model is gone.
-        if (event->type() == QEvent::Close) closing_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> closing_;
-};
-
 struct NotepadLinkState {
     QPointer<wizard::qt::Form1Window> main;
     Text lastHtmlFilePass;
@@ -199,7 +179,11 @@ void attachNotepad(app::QtWindowService& windows, form::CommonDialogBackend& dia
                    wizard::qt::Form1Window& mainWindow) {
     auto state = std::make_shared<NotepadLinkState>();
     state->main = &mainWindow;
-    new ClosingWatcher(&mainWindow, [state] { state->htmlFilePass(); });
+    // The notepad outlives the main window: keep the page it last named.
+    QObject::connect(&mainWindow, &wizard::qt::Form1Window::aboutToBeDestroyed,
+                     [state](wizard::qt::Form1Window* window) {
+                         state->lastHtmlFilePass = window->model().settings.HTMLFilePass;
+                     });
     MainWindowLink link;
     link.htmlFilePass = [state] { return state->htmlFilePass(); };
     link.commonDialog = [state, &dialogs]() -> form::CommonDialog& {

@@ -66,7 +66,7 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
     setFixedSize(sizeHint());
 }
 
-Form1Window::~Form1Window() = default;
+Form1Window::~Form1Window() { emit aboutToBeDestroyed(this); }
 
 void Form1Window::buildWidgets() {
     buildForm1Widgets(*background_);

@@ -25,6 +25,11 @@ public:
     // Acts as a file dropped on the source box.
     void dropSourceFile(const QString& path);
 
+signals:
+    // Sent while the window and its model still exist, just before both go; the
+    // windows that outlive it take what they need of the model here.
+    void aboutToBeDestroyed(pelin::wizard::qt::Form1Window* window);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
