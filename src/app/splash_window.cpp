@@ -69,6 +69,7 @@ SplashWindow::SplashWindow(std::function<void()> showMain)
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setParent(this);
     timer_.setInterval(300);
+    timer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5 % early
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
     timer_.start();
