@@ -29,6 +29,9 @@ void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool
     fileDialog.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
     fileDialog.setWindowTitle(toQString(dialog.DialogTitle));
     fileDialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The descriptions already name their patterns ("テキストファイル(*.txt)"); the
+    // patterns Qt needs after them would only repeat that.
+    fileDialog.setOption(QFileDialog::HideNameFilterDetails, true);
     fileDialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save) {
         fileDialog.setFileMode(QFileDialog::AnyFile);
