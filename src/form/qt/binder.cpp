@@ -280,7 +280,8 @@ QAction* Binder::bind(MenuItem& item, QWidget* owner, bool holdsItems) {
         if (!guard) return;
         const bool separator = item.separator || item.caption == u"-";
         guard->setSeparator(separator);
-        guard->setText(toQString(item.caption));
+        // A separator's "-" caption would be drawn beside its line.
+        guard->setText(separator ? QString() : toQString(item.caption));
         guard->setToolTip(toQString(item.toolTip));
         guard->setEnabled(item.enabled);
         guard->setVisible(item.visible);
