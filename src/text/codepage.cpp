@@ -131,13 +131,15 @@ std::string toCp932(TextView text) {
 }
 
 char32_t firstUnencodable(TextView text) {
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] < 0x80 || isRawByte(text[i])) { ++i; continue; }
-        auto [c, length] = characterAt(text.substr(i));
-        std::string probe;
-        encodeStretch(text.substr(i, length), probe);
-        if (probe.rfind("&#", 0) == 0) return c;
-        i += length;
+    std::string scratch(text.size() * 2, '\0');  // room for any stretch; its bytes are not needed
+    const char16_t* src = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        char* dst = scratch.data();
+        if (platform::utf16ToCp932(src, left, dst) == platform::ConvertStatus::Done) break;
+        if (!isRawByte(*src)) return characterAt(TextView(src, left)).first;
+        ++src;
+        --left;
     }
     return 0;
 }
