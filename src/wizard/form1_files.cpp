@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "text/numbers.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
 #include "wizard/values.h"
@@ -48,7 +49,7 @@ void Form1::Command11_Click() {
     if (!length || *length > static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max())) return fail();
     settings.FileSize = static_cast<std::int32_t>(*length);
     if (settings.FileSize > 0)
-        txtHTMLSize.caption = u"ファイルサイズ : " + realText(settings.FileSize / 1000.0) + u"KB";
+        txtHTMLSize.caption = u"ファイルサイズ : " + text::formatReal(settings.FileSize / 1000.0) + u"KB";
     else
         txtHTMLSize.caption = u"ファイルサイズ : ???? KB";
 

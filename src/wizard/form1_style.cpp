@@ -15,7 +15,7 @@ constexpr double kCentimetresPerPixel = 0.035;
 // A text that is no number leaves the label as it was.
 void showCentimetres(const form::TextBox& box, form::Label& label) {
     if (std::optional<double> pixels = text::parseDecimal(box.text))
-        label.caption = realText(*pixels * kCentimetresPerPixel);
+        label.caption = text::formatReal(*pixels * kCentimetresPerPixel);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "wizard/values.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 #include "text/lines.h"
@@ -43,12 +41,6 @@ std::optional<bool> truthValue(text::TextView text) {
 }
 
 text::Text truthText(bool value) { return value ? u"True" : u"False"; }
-
-text::Text realText(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    return text::formatReal(std::strtod(buffer, nullptr));
-}
 
 text::Text linesWithCrLf(text::TextView text) {
     text::Text out;

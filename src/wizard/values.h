@@ -24,9 +24,6 @@ std::optional<bool> truthValue(text::TextView text);
 // "True" or "False".
 text::Text truthText(bool value);
 
-// A real number printed as the size and centimetre labels show it: rounded to 15
-// significant digits first, so that 15 × 0.035 shows 0.525 and not 0.52500000000000002.
-text::Text realText(double value);
 
 // Every line of `text` followed by CR LF, as a text file is read line by line:
 // a line ends at CR LF or CR, and a final line break is not doubled.
