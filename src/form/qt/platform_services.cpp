@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 
 #include "form/qt/qt_text.h"
 
@@ -60,6 +61,20 @@ void QtShell::showFileProperties(TextView path) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+}
+
+bool QtShell::showInternetOptions() {
+#ifdef Q_OS_WIN
+    // The command line that opens the Internet options control panel; the
+    // program does not wait for it.
+    QStringList parts = QProcess::splitCommand(QStringLiteral("rundll32.exe ") +
+                                               QStringLiteral("shell32.dll,Control_RunDLL ") +
+                                               QStringLiteral("Inetcpl.cpl"));
+    const QString program = parts.takeFirst();
+    return QProcess::startDetached(program, parts);
+#else
+    return false;
+#endif
 }
 
 }  // namespace pelin::form::qt

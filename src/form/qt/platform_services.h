@@ -37,14 +37,15 @@ public:
     void setText(TextView text) override;
 };
 
-// There is no property sheet or Internet options panel here: file properties
-// show a short summary of the file; Internet options report that there are none.
+// There is no property sheet here: file properties show a short summary of the
+// file. Internet options open the system's panel on Windows and report that
+// there is none elsewhere.
 class QtShell : public Shell {
 public:
     explicit QtShell(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void showFileProperties(TextView path) override;
-    bool showInternetOptions() override { return false; }
+    bool showInternetOptions() override;
 
     // The summary text, or empty when the path names no file.
     static QString propertiesText(const QString& path);
