@@ -7,6 +7,7 @@
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
+#include "shell/qt/file_shell.h"
 #include "qt_test_support.h"
 #include "support/temp_dir.h"
 
@@ -53,15 +54,8 @@ TEST(Clipboard, RoundTripsText) {
     EXPECT_EQ(clipboard.text(), u"ぺりん\r\nText");
 }
 
-TEST(Shell, PropertiesSummaryAndNoInternetOptions) {
-    testing::TempDir dir;
-    const auto file = dir.write("本文.txt", std::string(1234, 'x'));
-    const QString summary = QtShell::propertiesText(QString::fromStdString(file.string()));
-    EXPECT_TRUE(summary.contains(QStringLiteral("名前 : 本文.txt"))) << summary.toStdString();
-    EXPECT_TRUE(summary.contains(QStringLiteral("サイズ : 1,234 バイト"))) << summary.toStdString();
-    EXPECT_TRUE(QtShell::propertiesText(QString::fromStdString((dir / "missing").string())).isEmpty());
-    EXPECT_TRUE(QtShell::propertiesText(QString()).isEmpty());
-    EXPECT_FALSE(QtShell().showInternetOptions());
+TEST(Shell, NoInternetOptionsPanelHere) {
+    EXPECT_FALSE(shell::qt::FileShell().showInternetOptions());
 }
 
 class NoBackend : public CommonDialogBackend {

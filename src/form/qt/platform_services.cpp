@@ -1,13 +1,8 @@
 #include "form/qt/platform_services.h"
 
 #include <QClipboard>
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QLocale>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 
@@ -36,32 +31,6 @@ bool QtClipboard::hasText() {
 Text QtClipboard::text() { return fromQString(QGuiApplication::clipboard()->text()); }
 
 void QtClipboard::setText(TextView text) { QGuiApplication::clipboard()->setText(toQString(text)); }
-
-QString QtShell::propertiesText(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) return {};
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QString text;
-    text += QStringLiteral("名前 : ") + info.fileName() + u'\n';
-    text += QStringLiteral("場所 : ") + QDir::toNativeSeparators(info.absolutePath()) + u'\n';
-    if (info.isFile())
-        text += QStringLiteral("サイズ : ") + japanese.toString(info.size()) + QStringLiteral(" バイト") + u'\n';
-    text += QStringLiteral("更新日時 : ") + info.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    return text;
-}
-
-void QtShell::showFileProperties(TextView path) {
-    // Like the system's property sheet, a name that is no file shows nothing.
-    const QString summary = propertiesText(toQString(path));
-    if (summary.isEmpty()) return;
-    auto* box = new QMessageBox(QMessageBox::Information,
-                                QFileInfo(toQString(path)).fileName() + QStringLiteral("のプロパティ"), summary,
-                                QMessageBox::Ok, parent_.data());
-    box->setObjectName(QStringLiteral("FileProperties"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->show();
-}
 
 bool QtShell::showInternetOptions() {
 #ifdef Q_OS_WIN

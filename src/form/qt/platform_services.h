@@ -37,18 +37,17 @@ public:
     void setText(TextView text) override;
 };
 
-// There is no property sheet here: file properties show a short summary of the
-// file. Internet options open the system's panel on Windows and report that
-// there is none elsewhere.
+// The shell's Qt side: Internet options open the system's panel on Windows and
+// report that there is none elsewhere. File properties are shown by the
+// program's own window (shell::qt::FileShell).
 class QtShell : public Shell {
 public:
     explicit QtShell(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
-    void showFileProperties(TextView path) override;
     bool showInternetOptions() override;
 
-    // The summary text, or empty when the path names no file.
-    static QString propertiesText(const QString& path);
+protected:
+    QWidget* parentWindow() const { return parent_.data(); }
 
 private:
     QPointer<QWidget> parent_;

@@ -5,7 +5,7 @@
 namespace pelin::shell::qt {
 
 void FileShell::showFileProperties(TextView path) {
-    if (!window_) window_ = new PropertiesWindow(parent_.data());
+    if (!window_) window_ = new PropertiesWindow(parentWindow());
     window_->showFacts(gatherFileFacts(path));
     app::bringForward(*window_);
 }

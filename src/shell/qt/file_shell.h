@@ -11,17 +11,12 @@ namespace pelin::shell::qt {
 
 class FileShell : public form::qt::QtShell {
 public:
-    explicit FileShell(QWidget* parent = nullptr) : QtShell(parent), parent_(parent) {}
     // The properties window belongs to `parent` (the main window).
-    void setParent(QWidget* parent) {
-        QtShell::setParent(parent);
-        parent_ = parent;
-    }
+    using QtShell::QtShell;
     void showFileProperties(TextView path) override;
     PropertiesWindow* window() const { return window_.data(); }
 
 private:
-    QPointer<QWidget> parent_;
     QPointer<PropertiesWindow> window_;
 };
 
