@@ -4,7 +4,7 @@
 # rsvg-convert (librsvg2-bin).
 set -eu
 cd "$(dirname "$0")/../assets"
-for name in mascot-blue mascot-pink menu-open menu-properties menu-character menu-version pointer hint-ie4; do
+for name in mascot-blue mascot-pink menu-open menu-readme menu-character menu-version pointer hint-ie4; do
     rsvg-convert "src/$name.svg" -o "png/$name.png"
 done
 # The small icons come from a simpler drawing that stays readable at 16 pixels.

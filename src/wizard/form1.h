@@ -29,6 +29,7 @@
 #include "engine/conversion_settings.h"
 #include "form/controls.h"
 #include "form/services.h"
+#include "iconmenu/icon_menu.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
 
@@ -50,6 +51,10 @@ struct ControlEntry {
 struct Form1Options {
     std::filesystem::path programFolder;
     bool keepSettingsFile = false;
+    // The window system's menus and this window's handle there; without them
+    // the menus keep their ordinary look.
+    iconmenu::MenuHost* menuHost = nullptr;
+    iconmenu::WindowHandle hWnd = 0;
 };
 
 class Form1 {
@@ -78,9 +83,10 @@ public:
     engine::ConversionSettings settings;  // ConversionSettings
     // The error of the last conversion run, if it failed.
     std::optional<platform::FileError> lastConversionError;
-    // Hooks for the icon menus, attached at start-up and removed on closing.
-    std::function<void()> onAttachIconMenus;
-    std::function<void()> onDetachIconMenus;
+    // The menus drawn with pictures: attached at start-up, unhooked on closing.
+    // Its pictures are ImageList1's, keyed by the menu captions.
+    iconmenu::cIconMenu MainIconMenu;
+    iconmenu::ImageList ImageList1{16, 16};
     // Set by the window system: close the window (as its close box does).
     std::function<void()> onRequestClose;
 

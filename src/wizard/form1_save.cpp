@@ -90,7 +90,7 @@ void Form1::SeteiMynu_Click() { SaveAllSettings(); }
 
 bool Form1::Form_QueryUnload() {
     if (services_.messageBox.show(u"終了しますか？", form::kMbQuestion, u"終了") != form::kAnswerYes) return false;
-    if (onDetachIconMenus) onDetachIconMenus();
+    MainIconMenu.UnSetIconMenu();
     return true;
 }
 

@@ -43,8 +43,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::attachIconMenus() {
-    // The icon menus are drawn by the window system's side; it hooks in here.
-    if (onAttachIconMenus) onAttachIconMenus();
+    MainIconMenu.setMenuHost(options_.menuHost);
+    MainIconMenu.hTargetWnd(options_.hWnd);
+    MainIconMenu.MenuDefaultImage(&ImageList1);
+    MainIconMenu.Style(1);
+    MainIconMenu.SetIconMenu();
 }
 
 void Form1::loadCharacter() {

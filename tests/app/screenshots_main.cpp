@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +34,35 @@ void save(QWidget& window, const QString& name) {
     const QPixmap picture = window.grab();
     picture.save(outDir + u'/' + name + QStringLiteral(".png"));
     std::printf("%s %dx%d\n", qPrintable(name), picture.width(), picture.height());
+}
+
+// The main window's drop-down menus opened by the mouse as a user opens them,
+// `path` naming the entries to open on the way and the item to point at.
+void saveMenu(QMainWindow& window, std::initializer_list<int> path, const QString& name) {
+    QMenuBar* bar = window.menuBar();
+    QAction* entry = bar->actions().at(*path.begin());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry).center());
+    QTest::qWait(200);
+    QMenu* menu = entry->menu();
+    QRect area = window.frameGeometry().united(menu->geometry());
+    for (auto step = path.begin() + 1; step != path.end(); ++step) {
+        QAction* item = menu->actions().at(*step);
+        QTest::mouseMove(menu, menu->actionGeometry(item).center());
+        QTest::qWait(450);  // long enough for a submenu to open
+        area = area.united(menu->geometry());
+        if (step + 1 != path.end()) menu = item->menu();
+    }
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const qreal scale = screen.devicePixelRatio();
+    const QRect grabbed = area.adjusted(0, 0, 8, 8);
+    const QPixmap picture = screen.copy(QRect(grabbed.topLeft() * scale, grabbed.size() * scale));
+    picture.save(outDir + u'/' + name + QStringLiteral(".png"));
+    std::printf("%s %dx%d\n", qPrintable(name), picture.width(), picture.height());
+    for (std::size_t i = 1; i < path.size(); ++i) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    if (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, Qt::Key_Escape);
+    // The bar keeps its entry highlighted for the keyboard until Escape.
+    if (bar->activeAction()) QTest::keyClick(bar, Qt::Key_Escape);
+    QTest::qWait(150);
 }
 
 }  // namespace
@@ -96,6 +129,22 @@ int main(int argc, char** argv) {
     model.SubFoword.click();
     window.refresh();
     save(window, QStringLiteral("10-step-after-conversion"));
+
+    // The menus, each open with an item selected: File with a picture, Option
+    // with the checked save mode, Help on a disabled item and on a plain one.
+    window.move(40, 40);
+    window.show();
+    QTest::qWait(200);
+    saveMenu(window, {0, 2}, QStringLiteral("14-menu-file"));
+    saveMenu(window, {1, 0}, QStringLiteral("15-menu-option-picture"));
+    saveMenu(window, {1, 1, 1}, QStringLiteral("16-menu-save-mode"));
+    saveMenu(window, {1, 3}, QStringLiteral("17-menu-option"));
+    saveMenu(window, {2, 0}, QStringLiteral("18-menu-help-disabled"));
+    saveMenu(window, {2, 3}, QStringLiteral("19-menu-help-picture"));
+    // The bar at rest, the pointer elsewhere.
+    QTest::mouseMove(window.centralWidget(), QPoint(200, 200));
+    QTest::qWait(150);
+    window.menuBar()->grab().save(outDir + QStringLiteral("/20-menu-bar.png"));
 
     pelin::app::VersionWindow version;
     save(version, QStringLiteral("13-version"));

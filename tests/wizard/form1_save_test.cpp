@@ -114,14 +114,13 @@ TEST_F(SaveTest, FailedAutomaticSaveWarnsOnceAndStillFinishes) {
 TEST_F(SaveTest, ClosingAsksAndSavesNothing) {
     writeIni({{"Setei", "Auto"}});
     auto& f = load();
-    int detached = 0, closeRequests = 0;
-    f.onDetachIconMenus = [&] { ++detached; };
+    int closeRequests = 0;
     f.onRequestClose = [&] { ++closeRequests; };
     const std::string before = readBytes(iniPath());
 
     messages.answers = {form::kAnswerNo};
     EXPECT_FALSE(f.Form_QueryUnload());
-    EXPECT_EQ(detached, 0);
+    EXPECT_TRUE(f.MainIconMenu.hooked());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt, u"終了しますか？");
     EXPECT_EQ(messages.shown[0].flags, 36);
@@ -129,7 +128,9 @@ TEST_F(SaveTest, ClosingAsksAndSavesNothing) {
 
     messages.answers = {form::kAnswerYes};
     EXPECT_TRUE(f.Form_QueryUnload());
-    EXPECT_EQ(detached, 1);
+    // The menus are unhooked: the window's own procedure answers again.
+    EXPECT_FALSE(f.MainIconMenu.hooked());
+    EXPECT_EQ(menuHost.procedure(hWnd), &menuHost.ownProcedure(hWnd));
     EXPECT_EQ(readBytes(iniPath()), before);
 
     f.mnufileend.click();  // the window system closes, which asks again

@@ -8,6 +8,7 @@ namespace pelin::testing {
 namespace {
 
 using StartupTest = WizardTest;
+using iconmenu::cIconMenuItem;
 
 TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
     auto& f = load();
@@ -46,6 +47,27 @@ TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(dialogs.calls[0].kind, "open");
     EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [ 変換ファイル未指定 ]");
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
+}
+
+TEST_F(StartupTest, IconMenusAreAttachedToTheWindowsMenus) {
+    auto& f = load();
+    const iconmenu::cIconMenu& icons = f.MainIconMenu;
+    EXPECT_EQ(icons.hTargetWnd(), hWnd);
+    EXPECT_EQ(icons.hMenu(), menuBar);
+    EXPECT_EQ(icons.MenuDefaultImage(), &f.ImageList1);
+    EXPECT_EQ(icons.Style(), 1);
+    EXPECT_EQ(icons.IconWidth(), 16);
+    EXPECT_TRUE(icons.hooked());
+    EXPECT_EQ(menuHost.drawMenuBarCount(hWnd), 1);
+    // Three bar entries and eleven items below them, the four lines left out.
+    ASSERT_EQ(icons.IconMenuItems().Count(), 14u);
+    EXPECT_EQ(icons.GetIDtoKey(0), u"ファイル(&F)");
+    EXPECT_EQ(icons.GetIDtoKey(1), u"HTML変換するファイルを選択...(&O)");
+    const cIconMenuItem* save = icons.item(u"設定保存方法(&E)");
+    ASSERT_NE(save, nullptr);
+    EXPECT_NE(save->hSubMenu, 0u);
+    EXPECT_EQ(icons.item(u"手動保存(&M)")->hMenu, save->hSubMenu);
+    EXPECT_EQ(icons.item(u"手動保存(&M)")->AccKey, u"M");
 }
 
 // Every key holds a value other than its default; passing the steps and saving

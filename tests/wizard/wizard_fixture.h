@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "iconmenu/fake_menu_host.h"
 #include "settings/settings_file.h"
 #include "text/textfile.h"
 #include "wizard/fakes.h"
@@ -68,9 +70,31 @@ protected:
     // with `source` (cancelled when empty).
     wizard::Form1& load(const std::filesystem::path& source = {}, bool keepSettingsFile = false) {
         if (!source.empty()) dialogs.chooseFile(source);
-        form = std::make_unique<wizard::Form1>(services, ini, wizard::Form1Options{dir, keepSettingsFile});
+        menuBar = menuHost.createMenu();
+        hWnd = menuHost.createWindow(menuBar);
+        form = std::make_unique<wizard::Form1>(services, ini,
+                                               wizard::Form1Options{dir, keepSettingsFile, &menuHost, hWnd});
+        mirrorMenus();
         form->Form_Load();
         return *form;
+    }
+
+    // The window's menus as the window system holds them: one item for each
+    // menu item of the window, under the item that holds it.
+    void mirrorMenus() {
+        std::map<const form::Control*, iconmenu::MenuHandle> menuOf;
+        std::map<const form::Control*, bool> holdsItems;
+        for (const wizard::ControlEntry& e : form->controls())
+            if (e.kind == wizard::ControlKind::MenuItem && e.container) holdsItems[e.container] = true;
+        std::int32_t id = 100;
+        for (const wizard::ControlEntry& e : form->controls()) {
+            if (e.kind != wizard::ControlKind::MenuItem) continue;
+            const iconmenu::MenuHandle owner = e.container ? menuOf.at(e.container) : menuBar;
+            const auto& item = static_cast<const form::MenuItem&>(*e.control);
+            if (item.caption == u"-") menuHost.appendSeparator(owner);
+            else if (holdsItems.count(e.control)) menuOf[e.control] = menuHost.appendPopup(owner, item.caption);
+            else menuHost.appendCommand(owner, item.caption, ++id);
+        }
     }
 
     // Presses Next until the window stands on `step`.
@@ -88,6 +112,9 @@ protected:
     }
 
     std::filesystem::path dir = freshFolder();
+    FakeMenuHost menuHost;
+    iconmenu::MenuHandle menuBar = 0;
+    iconmenu::WindowHandle hWnd = 0;
     ScriptedDialogs dialogs;
     RecordingMessages messages;
     FakePictures pictures;

@@ -265,7 +265,7 @@ QAction* Binder::bind(MenuItem& item, QWidget* owner, bool holdsItems) {
     const QString name = QString::fromStdString(item.name);
     QAction* action = nullptr;
     if (holdsItems) {
-        auto* menu = new QMenu(owner);
+        QMenu* menu = makeMenu ? makeMenu(owner) : new QMenu(owner);
         menu->setObjectName(name);
         action = menu->menuAction();
     } else {

@@ -45,6 +45,8 @@ public:
     // Runs after each user input has been handled and the widgets re-synced, for
     // what the window shows outside its controls (caption, picture).
     std::function<void()> afterInput;
+    // Makes the menu of an item that holds others; a plain QMenu when unset.
+    std::function<QMenu*(QWidget* owner)> makeMenu;
 
     // Runs `input` against the model, then re-syncs; used for every user input.
     void handle(const std::function<void()>& input);

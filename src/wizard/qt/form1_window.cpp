@@ -16,6 +16,8 @@
 #include "app/ui_look.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
+#include "iconmenu/qt/owner_drawn_menus.h"
+#include "iconmenu/qt/qt_menu_host.h"
 #include "wizard/qt/form1_widgets.h"
 
 namespace pelin::wizard::qt {
@@ -53,6 +55,10 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
       services_{platform.messageBox, dialogs_, platform.pictures, platform.clipboard, platform.shell, platform.windows} {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The menus are drawn by the icon menus once the start-up attaches them.
+    setMenuBar(new iconmenu::qt::OwnerDrawnMenuBar(this));
+    options.menuHost = &iconmenu::qt::QtMenuHost::instance();
+    options.hWnd = iconmenu::qt::QtMenuHost::instance().registerWindow(this);
     model_ = std::make_unique<Form1>(services_, ini, std::move(options));
     model_->onRequestClose = [this] { close(); };
 
@@ -66,7 +72,11 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
     setFixedSize(sizeHint());
 }
 
-Form1Window::~Form1Window() { emit aboutToBeDestroyed(this); }
+Form1Window::~Form1Window() {
+    emit aboutToBeDestroyed(this);
+    // The menus outlive the model by a moment; nothing may draw them from it.
+    iconmenu::qt::QtMenuHost::instance().forgetWindow(iconmenu::qt::QtMenuHost::instance().handleOf(this));
+}
 
 void Form1Window::buildWidgets() {
     buildForm1Widgets(*background_);
@@ -78,6 +88,7 @@ void Form1Window::buildWidgets() {
 void Form1Window::bindControls() {
     binder_ = new form::qt::Binder(background_);
     binder_->afterInput = [this] { showWindowState(); };
+    binder_->makeMenu = [](QWidget* owner) -> QMenu* { return new iconmenu::qt::OwnerDrawnMenu(owner); };
 
     // Which menu items hold others: those get a menu of their own.
     std::map<const form::Control*, bool> holdsItems;
@@ -106,14 +117,14 @@ void Form1Window::bindControls() {
         }
     }
 
-    // The menu pictures (drawn by the icon menus once they take over).
-    const std::pair<const char*, const char*> icons[] = {{"mnufileopen", "menu-open"},
-                                                         {"mnufilepro", "menu-properties"},
-                                                         {"mnuoptioncharcter", "menu-character"},
-                                                         {"mnuhelpver", "menu-version"}};
-    for (const auto& [name, picture] : icons)
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
-            action->setIcon(QIcon(app::bundledPicture(QString::fromLatin1(picture))));
+    // The menu pictures, each keyed by the caption of the item that shows it.
+    const std::pair<const form::MenuItem*, const char*> pictures[] = {{&model_->mnufileopen, "menu-open"},
+                                                                      {&model_->mnuhelpreadme, "menu-readme"},
+                                                                      {&model_->mnuoptioncharcter, "menu-character"},
+                                                                      {&model_->mnuhelpver, "menu-version"}};
+    for (const auto& [item, picture] : pictures)
+        model_->ImageList1.Add(item->caption, std::make_shared<form::qt::QtPicture>(
+                                                  app::bundledPicture(QString::fromLatin1(picture))));
     binder_->sync();
 }
 
