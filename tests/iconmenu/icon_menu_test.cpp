@@ -265,6 +265,18 @@ TEST_F(IconMenuTest, WindowWithoutMenuIsLeftAlone) {
     EXPECT_FALSE(menu.hooked());
 }
 
+TEST_F(IconMenuTest, AMenuThatGoesAwayTakesItsHookWithIt) {
+    host.appendPopup(bar, u"ファイル(&F)");
+    {
+        cIconMenu shortLived;
+        shortLived.setMenuHost(&host);
+        shortLived.hTargetWnd(window);
+        shortLived.SetIconMenu();
+        EXPECT_NE(host.procedure(window), &host.ownProcedure(window));
+    }
+    EXPECT_EQ(host.procedure(window), &host.ownProcedure(window));
+}
+
 TEST_F(IconMenuTest, HookGoesInFrontOfTheWindowsProcedureAndComesOffAgain) {
     host.appendPopup(bar, u"ファイル(&F)");
     menu.hTargetWnd(window);

@@ -368,6 +368,14 @@ TEST_F(MenuDrawingTest, OnlyMenuItemsAreDrawn) {
     EXPECT_EQ(host.ownProcedure(window).draws.size(), 1u);
 }
 
+TEST_F(MenuDrawingTest, ItemDataThatNoRecordHasGivesAnEmptyItem) {
+    host.sendDrawItem(window, DrawItemRecord{ODT_MENU, ODS_SELECTED, &painter, item, 999});
+    EXPECT_EQ(painter.calls(), (Calls{PaintCall::fill(item, sys(COLOR_HIGHLIGHT))}));
+    const MeasureItemRecord measured = host.sendMeasureItem(window, MeasureItemRecord{.itemData = 999});
+    EXPECT_EQ(measured.itemHeight, 18);
+    EXPECT_EQ(measured.itemWidth, 18);  // no text, one icon cell
+}
+
 TEST_F(MenuDrawingTest, MenuCharacterExecutesTheItemWithThatAccessKeyInTheOpenMenu) {
     EXPECT_EQ(host.sendMenuChar(window, 'v', help), 1 | MNC_EXECUTE_HIGH);
     EXPECT_EQ(host.sendMenuChar(window, 'V', help), 1 | MNC_EXECUTE_HIGH);
