@@ -19,6 +19,7 @@
 #include "form/qt/qt_text.h"
 #include "qt_test_support.h"
 #include "support/temp_dir.h"
+#include "test_platform.h"
 #include "wizard/fakes.h"
 #include "wizard/qt/form1_window.h"
 
@@ -39,17 +40,7 @@ void moveOver(QWidget* target, QPoint at) {
     QApplication::sendEvent(target, &move);
 }
 
-struct Platform {
-    pelin::testing::ScriptedDialogs dialogs;
-    pelin::testing::RecordingMessages messages;
-    form::qt::QtPictureLoader pictures;
-    pelin::testing::FakeClipboard clipboard;
-    pelin::testing::FakeShell shell;
-    pelin::testing::FakeWindows windows;
-    form::Services services(form::MessageBoxService* box = nullptr) {
-        return {box ? *box : messages, dialogs, pictures, clipboard, shell, windows};
-    }
-};
+using Platform = pelin::testing::TestPlatform;
 
 class Form1Driving : public ::testing::Test {
 protected:

@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-#include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
 #include "iconmenu/qt/qt_menu_host.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
+#include "test_platform.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::wizard::qt {
@@ -44,9 +43,8 @@ class IconMenuWindowTest : public ::testing::Test {
 protected:
     Form1Window& open() {
         std::filesystem::create_directories(program);
-        services = std::make_unique<form::Services>(
-            form::Services{messages, dialogs, pictures, clipboard, shell, windows});
-        window = new Form1Window(*services, ini, {program, false});
+        form::Services services = platform.services();
+        window = new Form1Window(services, ini, {program, false});
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->Form_Load();
         window->show();
@@ -68,13 +66,7 @@ protected:
     pelin::testing::TempDir dir;
     std::filesystem::path program = dir / "program";
     settings::SettingsFile ini{dir.path()};
-    pelin::testing::ScriptedDialogs dialogs;
-    pelin::testing::RecordingMessages messages;
-    form::qt::QtPictureLoader pictures;
-    pelin::testing::FakeClipboard clipboard;
-    pelin::testing::FakeShell shell;
-    pelin::testing::FakeWindows windows;
-    std::unique_ptr<form::Services> services;
+    pelin::testing::TestPlatform platform;
     QPointer<Form1Window> window;
     iconmenu::WindowHandle handle = 0;
 };
@@ -156,11 +148,11 @@ TEST_F(IconMenuWindowTest, TypedLetterExecutesTheItemWithThatAccessKey) {
     QMenu* help = openMenu("mnuhelp");
     QTest::keyClick(help, Qt::Key_Z);  // no item has it: a beep, and the menu stays
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(windows.versionWindow, 0);
+    EXPECT_EQ(platform.windows.versionWindow, 0);
 
     QTest::keyClick(help, Qt::Key_V);
     QTest::qWait(20);
-    EXPECT_EQ(windows.versionWindow, 1);
+    EXPECT_EQ(platform.windows.versionWindow, 1);
     EXPECT_FALSE(help->isVisible());
 
     // On the menu bar a letter opens the entry whose access key it is.
@@ -171,10 +163,10 @@ TEST_F(IconMenuWindowTest, TypedLetterExecutesTheItemWithThatAccessKey) {
 
 TEST_F(IconMenuWindowTest, ConfirmedExitUnhooksTheMenus) {
     open();
-    messages.answers = {form::kAnswerNo};
+    platform.messages.answers = {form::kAnswerNo};
     window->close();
     EXPECT_NE(QtMenuHost::instance().hookOf(handle), nullptr);
-    messages.answers = {form::kAnswerYes};
+    platform.messages.answers = {form::kAnswerYes};
     window->close();
     EXPECT_EQ(QtMenuHost::instance().hookOf(handle), nullptr);
     EXPECT_FALSE(window->model().MainIconMenu.hooked());

@@ -18,13 +18,11 @@ const char* const kHandleProperty = "pelinHandle";
 const char* const kCommandIdProperty = "pelinCommandId";
 const char* const kOwnerDrawProperty = "pelinOwnerDraw";
 
-QList<QAction*> actionsOf(QObject* menu) {
-    if (auto* widget = qobject_cast<QWidget*>(menu); widget && (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)))
-        return widget->actions();
-    return {};
-}
-
 bool isMenu(QObject* object) { return qobject_cast<QMenuBar*>(object) || qobject_cast<QMenu*>(object); }
+
+QList<QAction*> actionsOf(QObject* menu) {
+    return isMenu(menu) ? static_cast<QWidget*>(menu)->actions() : QList<QAction*>{};
+}
 
 }  // namespace
 
