@@ -29,9 +29,7 @@ void QtWindowService::showNotepad(form::TextView text) {
         reader->resize(560, 420);
         reader_ = reader;
     }
-    QString shown = form::qt::toQString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    static_cast<QPlainTextEdit*>(reader_.data())->setPlainText(shown);
+    static_cast<QPlainTextEdit*>(reader_.data())->setPlainText(form::qt::toDisplayText(text));
     bringForward(*reader_);
 }
 

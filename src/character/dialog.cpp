@@ -1,12 +1,10 @@
 #include "character/dialog.h"
 
+#include "form/messages.h"
+#include "settings/answer_keys.h"
 #include "text/textfile.h"
 
 namespace pelin::character {
-
-namespace {
-constexpr TextView kTitle = u"ぺりん";
-}
 
 Dialog::Dialog(DialogServices services, std::filesystem::path programFolder)
     : services_(services), programFolder_(std::move(programFolder)) {
@@ -65,11 +63,10 @@ void Dialog::OKButton_Click() {
     const Text name = PCFFile.selected();
     if (name.empty()) return;
     const Text path = characterPath(name);
-    if (std::optional<platform::FileError> error = services_.ini.WriteSetting(u"Data", u"Char", path)) {
-        services_.messageBox.show(u"キャラクターの設定を保存できませんでした。\r\n" +
-                                      text::fromPath(services_.ini.filePath()) + u"\r\n" +
-                                      text::fromUtf8(error->reason),
-                                  form::kMbWarning, kTitle);
+    if (platform::Result<> written = services_.ini.WriteSetting(settings::kSectionData, settings::kKeyCharacter, path);
+        !written) {
+        services_.messageBox.show(form::fileErrorMessage(u"キャラクターの設定を保存できませんでした。", written.error()),
+                                  form::kMbWarning, form::kProgramTitle);
     }
     // A file that is no picture leaves the main window's character as it was.
     if (std::shared_ptr<form::Picture> picture = services_.pictures.load(text::toPath(path)))

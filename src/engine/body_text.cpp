@@ -7,19 +7,6 @@ namespace {
 
 constexpr TextView kCrLf = u"\r\n";
 
-enum class SourceEncoding { Cp932, Utf8 };
-
-// Decides once per file how its bytes are read; returns the bytes without a
-// UTF-8 byte-order mark.
-SourceEncoding detectEncoding(std::string_view& bytes) {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) {
-        bytes.remove_prefix(bom.size());
-        return SourceEncoding::Utf8;
-    }
-    return text::looksLikeUtf8(bytes) ? SourceEncoding::Utf8 : SourceEncoding::Cp932;
-}
-
 TextView replacementFor(char16_t c) {
     if (c != u'&' && c < 0xB1) return {};  // most characters: one comparison
     switch (c) {
@@ -56,7 +43,7 @@ void appendPassed(TextView text, bool specialChars, Text& out) {
 }
 
 void appendBodyText(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Text& out) {
-    const SourceEncoding encoding = detectEncoding(sourceBytes);
+    const text::SourceEncoding encoding = text::takeSourceEncoding(sourceBytes);
     const TextView tag = mode == LineBreakMode::BR ? TextView(u"<BR>")
                          : mode == LineBreakMode::P ? TextView(u"<P>")
                                                     : TextView();
@@ -64,7 +51,7 @@ void appendBodyText(std::string_view sourceBytes, LineBreakMode mode, bool speci
     Text line;  // reused, so each line costs no allocation once it is large enough
     text::forEachLine(sourceBytes, [&](std::string_view bytes) {
         line.clear();
-        if (encoding == SourceEncoding::Utf8)
+        if (encoding == text::SourceEncoding::Utf8)
             line = text::fromUtf8(bytes);
         else
             text::appendFromCp932(bytes, line);

@@ -21,7 +21,7 @@ LineBreakMode lineBreakMode(TextView br, TextView p);
 void appendPassed(TextView text, bool specialChars, Text& out);
 
 // Appends the body text made from the bytes of a source file (code page 932, or
-// UTF-8 when it says so, see text::fromSourceFile): every line with its tag and
+// UTF-8 when it says so, see text::takeSourceEncoding): every line with its tag and
 // CR LF; PRE mode wraps the lines in "<PRE>" and "</PRE>".
 void appendBodyText(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Text& out);
 

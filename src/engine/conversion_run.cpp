@@ -40,27 +40,19 @@ void writePage(const Text& document, const platform::ChunkWriter& write) {
 
 }  // namespace
 
-ConversionResult runConversion(ConversionSettings& settings) {
-    ConversionResult result;
+platform::Result<ConversionReport> runConversion(ConversionSettings& settings) {
     {
         // The source is read whole and released before the page is written, so a
         // destination equal to the source simply replaces it.
-        std::string source;
-        if (auto error = platform::readWholeFile(text::toPath(settings.HTMLCFile), source)) {
-            result.error = std::move(error);
-            return result;
-        }
-        buildDocument(settings, source);
+        platform::Result<std::string> source = platform::readFile(text::toPath(settings.HTMLCFile));
+        if (!source) return source.error();
+        buildDocument(settings, *source);
     }
-    if (auto error = platform::replaceFileWith(text::toPath(settings.HTMLFilePass),
-                                               [&](const platform::ChunkWriter& write) {
-                                                   writePage(settings.HTMLLine, write);
-                                               })) {
-        result.error = std::move(error);
-        return result;
-    }
-    result.report = makeReport(settings.FileSize, settings.HTMLLine);
-    return result;
+    platform::Result<> written =
+        platform::replaceFileWith(text::toPath(settings.HTMLFilePass),
+                                  [&](const platform::ChunkWriter& write) { writePage(settings.HTMLLine, write); });
+    if (!written) return written.error();
+    return makeReport(settings.FileSize, settings.HTMLLine);
 }
 
 }  // namespace pelin::engine

@@ -1,6 +1,5 @@
 #pragma once
 // One conversion: the source file and the record in, the page file out.
-#include <optional>
 #include <string_view>
 
 #include "engine/conversion_settings.h"
@@ -15,18 +14,12 @@ struct ConversionReport {
     bool editEnabled = false;  // EditBottan: the page figure is below 64
 };
 
-struct ConversionResult {
-    std::optional<platform::FileError> error;  // set when the source could not be read
-                                               // or the page could not be written
-    ConversionReport report;                   // meaningful only without error
-    bool ok() const { return !error.has_value(); }
-};
-
 // Builds the page into settings.HTMLLine from the source file settings.HTMLCFile
-// and writes it to settings.HTMLFilePass. Shows nothing; the caller reports.
-// When the source cannot be read nothing is written; when the page cannot be
-// written a file already at the destination stays as it was.
-ConversionResult runConversion(ConversionSettings& settings);
+// and writes it to settings.HTMLFilePass; gives the report, or the error when the
+// source could not be read or the page could not be written. Shows nothing; the
+// caller reports. When the source cannot be read nothing is written; when the
+// page cannot be written a file already at the destination stays as it was.
+platform::Result<ConversionReport> runConversion(ConversionSettings& settings);
 
 // Builds the page for the bytes of a source file without touching any file.
 void buildDocument(ConversionSettings& settings, std::string_view sourceBytes);

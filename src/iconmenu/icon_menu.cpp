@@ -1,14 +1,13 @@
 #include "iconmenu/icon_menu.h"
 
+#include "text/characters.h"
+
 namespace pelin::iconmenu {
 
 namespace {
 
 // The platform hands item texts over in a buffer of 255 bytes, NUL included.
 constexpr std::size_t kItemTextBytes = 254;
-
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // A caption that repeats an earlier one is kept under its caption, a tab (which
 // no caption holds) and its index, so it is still found from its item data.
@@ -32,22 +31,7 @@ void SplitCaption(Text& text, Text& shortcut) {
 Text accessKeyOf(TextView caption) {
     const std::size_t amp = caption.find(u'&');
     if (amp == TextView::npos || amp + 1 >= caption.size()) return {};
-    const std::size_t length =
-        isHighSurrogate(caption[amp + 1]) && amp + 2 < caption.size() && isLowSurrogate(caption[amp + 2]) ? 2 : 1;
-    return Text(caption.substr(amp + 1, length));
-}
-
-Text cutToAnsiBytes(TextView text, std::size_t bytes) {
-    std::size_t used = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t units = isHighSurrogate(text[i]) && i + 1 < text.size() ? 2 : 1;
-        const std::size_t size = text::toCp932(text.substr(i, units)).size();
-        if (used + size > bytes) break;
-        used += size;
-        i += units;
-    }
-    return Text(text.substr(0, i));
+    return Text(caption.substr(amp + 1, text::characterAt(caption.substr(amp + 1)).units));
 }
 
 const IconMenuItemCollection& cIconMenu::IconMenuItems() const {
@@ -107,7 +91,7 @@ void cIconMenu::AddMenuItem(MenuHandle menu, std::int32_t item, bool byPosition,
     if (!host_->GetMenuItemInfo(menu, item, byPosition, info)) return;
     if (info.fType & MFT_SEPARATOR) return;
 
-    Text caption = cutToAnsiBytes(info.dwTypeData, kItemTextBytes);
+    Text caption = text::cutToCp932Bytes(info.dwTypeData, kItemTextBytes);
     Text shortcut;
     SplitCaption(caption, shortcut);
 

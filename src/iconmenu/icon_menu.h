@@ -75,7 +75,5 @@ private:
 void SplitCaption(Text& text, Text& shortcut);
 // The access key of a caption: the character after its first "&", or empty.
 Text accessKeyOf(TextView caption);
-// The longest start of `text` that fits in `bytes` bytes of code page 932.
-Text cutToAnsiBytes(TextView text, std::size_t bytes);
 
 }  // namespace pelin::iconmenu

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "notepad/editor_text.h"
 #include "notepad/proper_case.h"
+#include "text/line_ends.h"
 
 namespace pelin::notepad {
 
@@ -99,7 +99,7 @@ void Form4::mnueditcut_Click() {
 
 void Form4::mnueditpaste_Click() {
     if (!clipboard_.hasText()) return;
-    replaceSelection(withCrLf(clipboard_.text()));
+    replaceSelection(text::withCrLf(clipboard_.text()));
 }
 
 void Form4::mnueditdel_Click() { replaceSelection(u""); }

@@ -1,13 +1,13 @@
 // The notepad's saving: over the converted page, under a chosen name, and the
 // write itself.
+#include "form/messages.h"
 #include "notepad/form4.h"
+#include "text/characters.h"
 #include "text/textfile.h"
 
 namespace pelin::notepad {
 
 namespace {
-
-constexpr TextView kTitle = u"ぺりん";
 
 Text hex(char32_t c) {
     static constexpr char16_t digits[] = u"0123456789ABCDEF";
@@ -17,9 +17,9 @@ Text hex(char32_t c) {
 }
 
 Text character(char32_t c) {
-    if (c <= 0xFFFF) return Text(1, static_cast<char16_t>(c));
-    c -= 0x10000;
-    return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+    Text out;
+    text::appendCharacter(c, out);
+    return out;
 }
 
 }  // namespace
@@ -33,15 +33,15 @@ bool Form4::SaveToFile() {
         messageBox_.show(u"「" + character(c) + u"」(U+" + hex(c) +
                              u") はこのファイルの文字コード (Shift_JIS) で保存できない文字です。\r\n"
                              u"この文字を別の文字に置き換えてから保存してください。保存は行われていません。",
-                         form::kMbWarning, kTitle);
+                         form::kMbWarning, form::kProgramTitle);
         return false;
     }
     if (SavePath.empty()) {
-        messageBox_.show(u"保存先のファイル名がありません。", form::kMbOk, kTitle);
+        messageBox_.show(u"保存先のファイル名がありません。", form::kMbOk, form::kProgramTitle);
         return false;
     }
-    if (std::optional<platform::FileError> error = text::writeCp932File(text::toPath(SavePath), content)) {
-        messageBox_.show(text::fromUtf8(error->reason) + u"\r\n" + SavePath, form::kMbOk, kTitle);
+    if (platform::Result<> written = text::writeCp932File(text::toPath(SavePath), content); !written) {
+        messageBox_.show(text::fromUtf8(written.error().reason) + u"\r\n" + SavePath, form::kMbOk, form::kProgramTitle);
         return false;
     }
     return true;

@@ -22,8 +22,4 @@ ConvertStatus cp932ToUtf16(const char*& in, std::size_t& inLeft, char16_t*& out)
 // `out` must have room for 2 * `inLeft` bytes.
 ConvertStatus utf16ToCp932(const char16_t*& in, std::size_t& inLeft, char*& out);
 
-// True when the code page maps bytes 0x00–0x7F to U+0000–U+007F and back, which
-// the program's fast paths for ASCII rely on.
-bool cp932AsciiIsIdentity();
-
 }  // namespace pelin::platform

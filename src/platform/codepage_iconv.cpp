@@ -105,7 +105,7 @@ ConvertStatus cp932ToUtf16(const char*& in, std::size_t& inLeft, char16_t*& out)
     while (src < end) {
         const unsigned char b = *src;
         if (b < 0x80) {
-            *dst++ = b;  // every table maps the ASCII range to itself; checked below
+            *dst++ = b;  // Windows' code page 932 maps the ASCII range to itself
             ++src;
         } else if (t.single[b] != kNone) {
             *dst++ = t.single[b];
@@ -150,13 +150,6 @@ ConvertStatus utf16ToCp932(const char16_t*& in, std::size_t& inLeft, char*& out)
     in = src;
     out = dst;
     return status;
-}
-
-bool cp932AsciiIsIdentity() {
-    const Tables& t = tables();
-    for (int b = 0; b < 0x80; ++b)
-        if (t.single[b] != b || t.encLength[b] != 1 || t.encBytes[b] != b) return false;
-    return true;
 }
 
 }  // namespace pelin::platform

@@ -8,26 +8,23 @@
 #include <string>
 #include <string_view>
 
+#include "platform/result.h"
+
 namespace pelin::platform {
 
-struct FileError {
-    std::filesystem::path path;
-    std::string reason;  // the system's description of the failure
-};
-
-// Reads the whole file into `bytes`. Returns the error when it cannot be read.
-std::optional<FileError> readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// The whole content of the file.
+Result<std::string> readFile(const std::filesystem::path& path);
 
 // Replaces the file's content with `bytes`: the data goes to a temporary file in the
 // same folder, which is then renamed over the target, so the target is either the
 // old file or the new one, never half-written. A missing target is created.
-std::optional<FileError> replaceFile(const std::filesystem::path& path, std::string_view bytes);
+Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The same for content made piece by piece: `produce` calls `write` for every
 // piece in order, so a large file never has to be held whole in memory.
 using ChunkWriter = std::function<void(std::string_view chunk)>;
-std::optional<FileError> replaceFileWith(const std::filesystem::path& path,
-                                         const std::function<void(const ChunkWriter& write)>& produce);
+Result<> replaceFileWith(const std::filesystem::path& path,
+                         const std::function<void(const ChunkWriter& write)>& produce);
 
 // The file's length in bytes, or nothing when it cannot be found.
 std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);

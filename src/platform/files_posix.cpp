@@ -42,8 +42,8 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<FileError> readWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
+Result<std::string> readFile(const std::filesystem::path& path) {
+    std::string bytes;
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return errorOf(path, errno);
     struct stat st {};
@@ -60,15 +60,15 @@ std::optional<FileError> readWholeFile(const std::filesystem::path& path, std::s
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    return std::nullopt;
+    return bytes;
 }
 
-std::optional<FileError> replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes) {
     return replaceFileWith(path, [bytes](const ChunkWriter& write) { write(bytes); });
 }
 
-std::optional<FileError> replaceFileWith(const std::filesystem::path& path,
-                                         const std::function<void(const ChunkWriter& write)>& produce) {
+Result<> replaceFileWith(const std::filesystem::path& path,
+                         const std::function<void(const ChunkWriter& write)>& produce) {
     // An existing file the user may not write to is refused, as opening it for
     // output would be; renaming over it would silently bypass its protection. A
     // file without any write permission counts as read-only even for root.
@@ -104,7 +104,7 @@ std::optional<FileError> replaceFileWith(const std::filesystem::path& path,
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (::close(fd.release()) != 0) return fail(errno);
     if (::rename(tmpl.c_str(), path.c_str()) != 0) return fail(errno);
-    return std::nullopt;
+    return {};
 }
 
 std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path) {

@@ -103,7 +103,7 @@ std::string_view readForm(std::string_view raw) {
 class LineCursor {
 public:
     explicit LineCursor(std::string_view file, Encoding encoding)
-        : file_(file), encoding_(encoding), pos_(file.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0) {}
+        : file_(file), encoding_(encoding), pos_(text::startsWithUtf8Bom(file) ? text::kUtf8Bom.size() : 0) {}
 
     bool next(Line& line) {
         if (pos_ >= file_.size()) return false;
@@ -136,14 +136,14 @@ bool readsBackAsKey(std::string_view line, std::string_view key, std::string_vie
 // The bytes that end the file's last line when it has no line end yet. A lone CR
 // at the end only needs its LF, so that the line keeps reading as it did.
 std::string_view missingLineEnd(std::string_view file) {
-    if (file.empty() || file == kUtf8Bom || file.back() == '\n') return {};
+    if (file.empty() || file == text::kUtf8Bom || file.back() == '\n') return {};
     return file.back() == '\r' ? kLineEnd.substr(1) : kLineEnd;
 }
 
 }  // namespace
 
 Encoding detectEncoding(std::string_view file) {
-    return file.starts_with(kUtf8Bom) ? Encoding::Utf8 : Encoding::Cp932;
+    return text::startsWithUtf8Bom(file) ? Encoding::Utf8 : Encoding::Cp932;
 }
 
 std::optional<std::string> findValue(std::string_view file, std::string_view section,

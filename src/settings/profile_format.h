@@ -19,11 +19,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/codepage.h"
+
 namespace pelin::settings::profile {
 
 enum class Encoding { Cp932, Utf8 };
-
-inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 Encoding detectEncoding(std::string_view file);
 

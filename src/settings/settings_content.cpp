@@ -24,7 +24,7 @@ Text readSettingFrom(std::string_view file, TextView section, TextView key) {
     if (!raw) return {};
     Text stored = fromBytes(*raw, encoding);
     if (const std::size_t nul = stored.find(u'\0'); nul != Text::npos) stored.resize(nul);
-    return cutToBytes(decodeValueText(stored));
+    return text::cutToCp932Bytes(decodeValueText(stored), kMaxReadBytes);
 }
 
 std::optional<std::string> writeSettingTo(std::string_view file, TextView section, TextView key,

@@ -19,23 +19,23 @@ Text SettingsFile::SettingsFolder() const {
 
 std::filesystem::path SettingsFile::filePath() const { return folder_ / kFileName; }
 
-std::optional<platform::FileError> SettingsFile::WriteSetting(TextView section, TextView key,
-                                                              TextView value) {
+platform::Result<> SettingsFile::WriteSetting(TextView section, TextView key, TextView value) {
     const SettingValue one{key, value};
     return WriteSettings(section, std::span<const SettingValue>(&one, 1));
 }
 
-std::optional<platform::FileError> SettingsFile::WriteSettings(TextView section,
-                                                               std::span<const SettingValue> values) {
+platform::Result<> SettingsFile::WriteSettings(TextView section, std::span<const SettingValue> values) {
     const std::filesystem::path path = filePath();
+    platform::Result<std::string> read = platform::readFile(path);
     std::string old;
     bool exists = true;
-    if (auto error = platform::readWholeFile(path, old)) {
+    if (read) {
+        old = std::move(*read);
+    } else {
         // Only a file that is not there may start empty; one that cannot be read
         // must not be replaced by a file holding these keys alone.
         std::error_code ec;
-        if (std::filesystem::exists(path, ec) || ec) return error;
-        old.clear();
+        if (std::filesystem::exists(path, ec) || ec) return read.error();
         exists = false;
     }
     std::string updated = old;
@@ -44,14 +44,13 @@ std::optional<platform::FileError> SettingsFile::WriteSettings(TextView section,
         if (!next) return platform::FileError{path, "the section or key name cannot be stored"};
         updated = std::move(*next);
     }
-    if (exists && updated == old) return std::nullopt;
+    if (exists && updated == old) return {};
     return platform::replaceFile(path, updated);
 }
 
 Text SettingsFile::ReadSetting(TextView section, TextView key) const {
-    std::string bytes;
-    if (platform::readWholeFile(filePath(), bytes)) return {};
-    return readSettingFrom(bytes, section, key);
+    const platform::Result<std::string> bytes = platform::readFile(filePath());
+    return bytes ? readSettingFrom(*bytes, section, key) : Text();
 }
 
 }  // namespace pelin::settings

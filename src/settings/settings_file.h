@@ -2,7 +2,6 @@
 // The settings file "Pelin.ini": one key read or written at a time, nothing cached,
 // so every read sees the file as it is on disk.
 #include <filesystem>
-#include <optional>
 #include <span>
 
 #include "platform/files.h"
@@ -33,13 +32,13 @@ public:
     // Writes one key; the file and the section are created when missing. The file
     // is replaced whole (temporary file, then rename), so a failed write leaves the
     // old file. Returns the error when the file could not be read or written.
-    std::optional<platform::FileError> WriteSetting(TextView section, TextView key, TextView value);
+    platform::Result<> WriteSetting(TextView section, TextView key, TextView value);
 
     // Writes several keys of one section in one replacement of the file: the file
     // ends up exactly as after one WriteSetting per key in this order, but the disk
     // is synchronised once, not once a key (a save of all answers uses this).
     // Nothing is written when any key cannot be stored.
-    std::optional<platform::FileError> WriteSettings(TextView section, std::span<const SettingValue> values);
+    platform::Result<> WriteSettings(TextView section, std::span<const SettingValue> values);
 
     // Reads one key; "" when the file, section or key is missing.
     Text ReadSetting(TextView section, TextView key) const;

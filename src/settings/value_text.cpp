@@ -75,31 +75,4 @@ Text decodeValueText(TextView stored) {
     return out;
 }
 
-namespace {
-
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-}  // namespace
-
-Text cutToBytes(TextView value, std::size_t maxBytes) {
-    if (text::toCp932(value).size() <= maxBytes) return Text(value);
-    std::size_t bytes = 0;
-    std::size_t i = 0;
-    while (i < value.size()) {
-        std::size_t units = 1;
-        if (value[i] == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') {
-            units = 2;
-        } else if (isHighSurrogate(value[i]) && i + 1 < value.size() && isLowSurrogate(value[i + 1])) {
-            units = 2;
-        }
-        const TextView character = value.substr(i, units);
-        const std::size_t length = character.front() < 0x80 ? units : text::toCp932(character).size();
-        if (bytes + length > maxBytes) break;
-        bytes += length;
-        i += units;
-    }
-    return Text(value.substr(0, i));
-}
-
 }  // namespace pelin::settings

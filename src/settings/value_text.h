@@ -29,9 +29,4 @@ inline constexpr std::size_t kMaxReadBytes = 254;
 Text encodeValueText(TextView value);
 Text decodeValueText(TextView stored);
 
-// The longest beginning of `value` whose code page 932 form fits in `maxBytes`,
-// ending on a whole character (never half of a double-byte character, nor
-// between the CR and the LF of a line break).
-Text cutToBytes(TextView value, std::size_t maxBytes = kMaxReadBytes);
-
 }  // namespace pelin::settings

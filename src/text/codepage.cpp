@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "platform/codepage.h"
+#include "text/characters.h"
+#include "text/line_ends.h"
 
 namespace pelin::text {
 namespace {
@@ -30,14 +32,6 @@ void appendReference(char32_t c, std::string& out) {
     out += ';';
 }
 
-// The character at the start of `text` (a surrogate pair counts as one) and its length.
-std::pair<char32_t, std::size_t> characterAt(TextView text) {
-    char16_t u = text[0];
-    if (u >= 0xD800 && u <= 0xDBFF && text.size() > 1 && text[1] >= 0xDC00 && text[1] <= 0xDFFF)
-        return {0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[1]) - 0xDC00), 2};
-    return {u, 1};
-}
-
 void encodeStretch(TextView text, std::string& out) {
     std::size_t base = out.size();
     out.resize(base + text.size() * 2);
@@ -46,7 +40,7 @@ void encodeStretch(TextView text, std::string& out) {
     std::size_t left = text.size();
     while (left > 0) {
         if (platform::utf16ToCp932(src, left, dst) == platform::ConvertStatus::Done) break;
-        auto [c, length] = characterAt(TextView(src, left));
+        const auto [c, length] = characterAt(TextView(src, left));
         if (isRawByte(*src)) {
             *dst++ = static_cast<char>(*src - kRawByteBase);
         } else {
@@ -100,16 +94,6 @@ std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     return n;
 }
 
-void appendUnit(char32_t c, Text& out) {
-    if (c >= 0x10000) {
-        c -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (c >> 10));
-        out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(c);
-    }
-}
-
 }  // namespace
 
 void appendFromCp932(std::string_view bytes, Text& out) { decodeStretch(bytes, out); }
@@ -137,7 +121,7 @@ char32_t firstUnencodable(TextView text) {
     while (left > 0) {
         char* dst = scratch.data();
         if (platform::utf16ToCp932(src, left, dst) == platform::ConvertStatus::Done) break;
-        if (!isRawByte(*src)) return characterAt(TextView(src, left)).first;
+        if (!isRawByte(*src)) return characterAt(TextView(src, left)).code;
         ++src;
         --left;
     }
@@ -154,7 +138,7 @@ Text fromUtf8(std::string_view bytes) {
             out += static_cast<char16_t>(kRawByteBase + static_cast<unsigned char>(bytes[0]));
             n = 1;
         } else {
-            appendUnit(c, out);
+            appendCharacter(c, out);
         }
         bytes.remove_prefix(n);
     }
@@ -170,7 +154,7 @@ std::string toUtf8(TextView text) {
             ++i;
             continue;
         }
-        auto [c, length] = characterAt(text.substr(i));
+        const auto [c, length] = characterAt(text.substr(i));
         appendUtf8(c, out);
         i += length;
     }
@@ -193,11 +177,27 @@ bool looksLikeUtf8(std::string_view bytes) {
     return multiByte;
 }
 
-Text fromSourceFile(std::string_view bytes) {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) return fromUtf8(bytes.substr(bom.size()));
-    if (looksLikeUtf8(bytes)) return fromUtf8(bytes);
-    return fromCp932(bytes);
+SourceEncoding takeSourceEncoding(std::string_view& bytes) {
+    if (startsWithUtf8Bom(bytes)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+        return SourceEncoding::Utf8;
+    }
+    return looksLikeUtf8(bytes) ? SourceEncoding::Utf8 : SourceEncoding::Cp932;
+}
+
+Text cutToCp932Bytes(TextView text, std::size_t maxBytes) {
+    if (toCp932(text).size() <= maxBytes) return Text(text);
+    std::size_t bytes = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t units = lineBreakAt(text, i) == 2 ? 2 : characterAt(text.substr(i)).units;
+        const TextView character = text.substr(i, units);
+        const std::size_t length = character.front() < 0x80 ? units : toCp932(character).size();
+        if (bytes + length > maxBytes) break;
+        bytes += length;
+        i += units;
+    }
+    return Text(text.substr(0, i));
 }
 
 }  // namespace pelin::text

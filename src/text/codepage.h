@@ -39,9 +39,19 @@ std::string toUtf8(TextView text);
 // True when `bytes` is well-formed UTF-8 and holds at least one multi-byte sequence.
 bool looksLikeUtf8(std::string_view bytes);
 
-// A source text file's bytes → text: UTF-8 when the file starts with the UTF-8
-// byte-order mark (which is dropped) or is UTF-8 by `looksLikeUtf8`; code page 932
-// otherwise.
-Text fromSourceFile(std::string_view bytes);
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+inline bool startsWithUtf8Bom(std::string_view bytes) { return bytes.starts_with(kUtf8Bom); }
+
+enum class SourceEncoding { Cp932, Utf8 };
+
+// How a source text file's bytes are read: UTF-8 when the file starts with the
+// UTF-8 byte-order mark (which is taken off `bytes`) or is UTF-8 by
+// `looksLikeUtf8`; code page 932 otherwise.
+SourceEncoding takeSourceEncoding(std::string_view& bytes);
+
+// The longest beginning of `text` whose code page 932 form fits in `maxBytes`,
+// ending on a whole character: never half of a surrogate pair, nor between the CR
+// and the LF of a line break.
+Text cutToCp932Bytes(TextView text, std::size_t maxBytes);
 
 }  // namespace pelin::text

@@ -4,7 +4,8 @@
 // text gives no further empty line.
 #include <cstddef>
 #include <string_view>
-#include <vector>
+
+#include "text/codepage.h"
 
 namespace pelin::text {
 
@@ -25,11 +26,8 @@ void forEachLine(std::basic_string_view<Char> text, F&& onLine) {
     }
 }
 
-template <typename Char>
-std::vector<std::basic_string_view<Char>> splitLines(std::basic_string_view<Char> text) {
-    std::vector<std::basic_string_view<Char>> lines;
-    forEachLine(text, [&](std::basic_string_view<Char> line) { lines.push_back(line); });
-    return lines;
-}
+// Every line of `text` followed by CR LF, as a text file read line by line gives
+// it: a final line break is not doubled, and a lone LF stays inside its line.
+Text linesWithCrLf(TextView text);
 
 }  // namespace pelin::text

@@ -4,21 +4,13 @@
 
 namespace pelin::text {
 
-std::optional<platform::FileError> readCp932File(const std::filesystem::path& path, Text& out) {
-    std::string bytes;
-    if (auto error = platform::readWholeFile(path, bytes)) return error;
-    out = fromCp932(bytes);
-    return std::nullopt;
+platform::Result<Text> readCp932File(const std::filesystem::path& path) {
+    platform::Result<std::string> bytes = platform::readFile(path);
+    if (!bytes) return bytes.error();
+    return fromCp932(*bytes);
 }
 
-std::optional<platform::FileError> readSourceFile(const std::filesystem::path& path, Text& out) {
-    std::string bytes;
-    if (auto error = platform::readWholeFile(path, bytes)) return error;
-    out = fromSourceFile(bytes);
-    return std::nullopt;
-}
-
-std::optional<platform::FileError> writeCp932File(const std::filesystem::path& path, TextView text) {
+platform::Result<> writeCp932File(const std::filesystem::path& path, TextView text) {
     return platform::replaceFile(path, toCp932(text));
 }
 

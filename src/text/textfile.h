@@ -1,7 +1,6 @@
 #pragma once
 // Reading and writing whole text files in the program's code page.
 #include <filesystem>
-#include <optional>
 
 #include "platform/files.h"
 #include "text/codepage.h"
@@ -9,14 +8,10 @@
 namespace pelin::text {
 
 // Reads a code page 932 text file (every byte kept, see codepage.h).
-std::optional<platform::FileError> readCp932File(const std::filesystem::path& path, Text& out);
-
-// Reads a file the user chose as source text (code page 932 or UTF-8, see
-// fromSourceFile).
-std::optional<platform::FileError> readSourceFile(const std::filesystem::path& path, Text& out);
+platform::Result<Text> readCp932File(const std::filesystem::path& path);
 
 // Replaces the file with `text` in code page 932 (temporary file, then rename).
-std::optional<platform::FileError> writeCp932File(const std::filesystem::path& path, TextView text);
+platform::Result<> writeCp932File(const std::filesystem::path& path, TextView text);
 
 // A path the program holds as text, for the file system.
 std::filesystem::path toPath(TextView text);

@@ -197,8 +197,8 @@ form::Label& Form1::labelOf(int step) {
 
 Text Form1::readSetting(TextView section, TextView key) const { return ini_.ReadSetting(section, key); }
 
-std::optional<platform::FileError> Form1::writeSetting(TextView section, TextView key, TextView value) {
-    if (options_.keepSettingsFile) return std::nullopt;
+platform::Result<> Form1::writeSetting(TextView section, TextView key, TextView value) {
+    if (options_.keepSettingsFile) return {};
     return ini_.WriteSetting(section, key, value);
 }
 

@@ -272,7 +272,7 @@ private:
 
     // Settings file.
     Text readSetting(TextView section, TextView key) const;
-    std::optional<platform::FileError> writeSetting(TextView section, TextView key, TextView value);
+    platform::Result<> writeSetting(TextView section, TextView key, TextView value);
     void warnSettingsNotSaved(const platform::FileError& error);
 
     form::Services& services_;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "text/lines.h"
 #include "text/numbers.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
@@ -56,7 +57,9 @@ void Form1::Command11_Click() {
     // The folder of the chosen file: the path up to and including its last
     // folder separator ("/" here).
     const std::size_t cut = path.rfind(kSeparator);
-    writeSetting(u"Setei", u"Pash", cut == Text::npos ? Text() : path.substr(0, cut + 1));
+    // Where the last source lay only saves the user a few clicks; not keeping it
+    // is not worth a message.
+    (void)writeSetting(u"Setei", u"Pash", cut == Text::npos ? Text() : path.substr(0, cut + 1));
     mnufilepro.enabled = true;
 }
 
@@ -94,9 +97,8 @@ void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
 
 void Form1::EditBottan_Click() {
     // A page that cannot be read opens an empty notepad, as a missing one does.
-    Text page;
-    if (text::readCp932File(text::toPath(settings.HTMLFilePass), page)) page.clear();
-    services_.windows.showNotepad(linesWithCrLf(page));
+    platform::Result<Text> page = text::readCp932File(text::toPath(settings.HTMLFilePass));
+    services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text());
 }
 
 }  // namespace pelin::wizard

@@ -2,8 +2,8 @@
 // character and version windows, and the Internet options.
 #include "text/textfile.h"
 #include "wizard/form1.h"
-#include "wizard/messages.h"
-#include "wizard/values.h"
+#include "form/messages.h"
+#include "text/lines.h"
 
 namespace pelin::wizard {
 
@@ -11,13 +11,13 @@ void Form1::mnufilepro_Click() { services_.shell.showFileProperties(txtHTML.text
 
 void Form1::mnuhelpreadme_Click() {
     const std::filesystem::path path = options_.programFolder / "readme.txt";
-    Text content;
-    if (std::optional<platform::FileError> error = text::readCp932File(path, content)) {
-        services_.messageBox.show(fileErrorMessage(u"Readmeを開けませんでした。", *error), form::kMbWarning,
-                                  kProgramTitle);
+    platform::Result<Text> content = text::readCp932File(path);
+    if (!content) {
+        services_.messageBox.show(form::fileErrorMessage(u"Readmeを開けませんでした。", content.error()),
+                                  form::kMbWarning, form::kProgramTitle);
         return;
     }
-    services_.windows.showNotepad(linesWithCrLf(content));
+    services_.windows.showNotepad(text::linesWithCrLf(*content));
 }
 
 void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }
@@ -27,7 +27,7 @@ void Form1::mnuhelpver_Click() { services_.windows.showVersionWindow(); }
 void Form1::mnuoptioninternetoption_Click() {
     if (!services_.shell.showInternetOptions())
         services_.messageBox.show(u"このシステムにはインターネットオプションの設定画面がありません。", form::kMbWarning,
-                                  kProgramTitle);
+                                  form::kProgramTitle);
 }
 
 }  // namespace pelin::wizard

@@ -3,7 +3,7 @@
 #include "settings/answer_keys.h"
 #include "text/numbers.h"
 #include "wizard/form1.h"
-#include "wizard/messages.h"
+#include "form/messages.h"
 
 namespace pelin::wizard {
 
@@ -60,17 +60,17 @@ void Form1::SaveAllSettings() {
     std::vector<settings::SettingValue> values;
     values.reserve(all.size());
     for (const Answer& answer : all) values.push_back({answer.key, answer.value});
-    if (std::optional<platform::FileError> error = ini_.WriteSettings(u"Setei", values))
-        warnSettingsNotSaved(*error);
+    if (platform::Result<> written = ini_.WriteSettings(u"Setei", values); !written)
+        warnSettingsNotSaved(written.error());
 }
 
 void Form1::warnSettingsNotSaved(const platform::FileError& error) {
-    services_.messageBox.show(fileErrorMessage(u"設定を保存できませんでした。", error), form::kMbWarning, kProgramTitle);
+    services_.messageBox.show(form::fileErrorMessage(u"設定を保存できませんでした。", error), form::kMbWarning, form::kProgramTitle);
 }
 
 void Form1::mnuoptionhozonAuto_Click() {
-    if (std::optional<platform::FileError> error = writeSetting(u"Setei", u"Setei", u"Auto"))
-        warnSettingsNotSaved(*error);
+    if (platform::Result<> written = writeSetting(u"Setei", u"Setei", u"Auto"); !written)
+        warnSettingsNotSaved(written.error());
     SaveMode = u"Auto";
     mnuoptionhozonAuto.checked = true;
     mnuoptionhozonMnyu.checked = false;
@@ -78,8 +78,8 @@ void Form1::mnuoptionhozonAuto_Click() {
 }
 
 void Form1::mnuoptionhozonMnyu_Click() {
-    if (std::optional<platform::FileError> error = writeSetting(u"Setei", u"Setei", u"Mnyu"))
-        warnSettingsNotSaved(*error);
+    if (platform::Result<> written = writeSetting(u"Setei", u"Setei", u"Mnyu"); !written)
+        warnSettingsNotSaved(written.error());
     SaveMode = u"Mnyu";
     mnuoptionhozonAuto.checked = false;
     mnuoptionhozonMnyu.checked = true;

@@ -2,7 +2,7 @@
 // copied into the settings record as each step is left.
 #include "text/codepage.h"
 #include "wizard/form1.h"
-#include "wizard/messages.h"
+#include "form/messages.h"
 #include "wizard/step_texts.h"
 #include "wizard/values.h"
 
@@ -90,7 +90,7 @@ void Form1::copyAnswersOfStep(int step) {
 
 void Form1::finishConversion() {
     if (txtHozon.text.empty()) {
-        services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning, kProgramTitle);
+        services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning, form::kProgramTitle);
         return;
     }
 
@@ -104,18 +104,19 @@ void Form1::finishConversion() {
     settings.SpecialFont = Option71.value;
     settings.CommentOn = Comment81.value;
 
-    engine::ConversionResult result = engine::runConversion(settings);
-    lastConversionError = result.error;
-    if (!result.ok()) {
+    platform::Result<engine::ConversionReport> report = engine::runConversion(settings);
+    lastConversionError.reset();
+    if (!report) {
         // The page was not written: say so and let the user choose again,
         // rather than show a finished step for a page that does not exist.
-        services_.messageBox.show(fileErrorMessage(u"HTMLファイルに変換できませんでした。", *result.error),
-                                  form::kMbWarning, kProgramTitle);
+        lastConversionError = report.error();
+        services_.messageBox.show(form::fileErrorMessage(u"HTMLファイルに変換できませんでした。", report.error()),
+                                  form::kMbWarning, form::kProgramTitle);
         return;
     }
-    txtSize.caption = result.report.txtSize;
-    htmSize.caption = result.report.htmSize;
-    EditBottan.enabled = result.report.editEnabled;
+    txtSize.caption = report->txtSize;
+    htmSize.caption = report->htmSize;
+    EditBottan.enabled = report->editEnabled;
 
     if (SaveMode == u"Auto") SaveAllSettings();
 

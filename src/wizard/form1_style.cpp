@@ -4,7 +4,7 @@
 #include "text/numbers.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
-#include "wizard/messages.h"
+#include "form/messages.h"
 #include "wizard/values.h"
 
 namespace pelin::wizard {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "text/lines.h"
 #include "text/numbers.h"
 
 namespace pelin::wizard {
@@ -41,15 +40,5 @@ std::optional<bool> truthValue(text::TextView text) {
 }
 
 text::Text truthText(bool value) { return value ? u"True" : u"False"; }
-
-text::Text linesWithCrLf(text::TextView text) {
-    text::Text out;
-    out.reserve(text.size() + 2);
-    text::forEachLine(text, [&](text::TextView line) {
-        out += line;
-        out += u"\r\n";
-    });
-    return out;
-}
 
 }  // namespace pelin::wizard

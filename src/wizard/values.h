@@ -25,8 +25,4 @@ std::optional<bool> truthValue(text::TextView text);
 text::Text truthText(bool value);
 
 
-// Every line of `text` followed by CR LF, as a text file is read line by line:
-// a line ends at CR LF or CR, and a final line break is not doubled.
-text::Text linesWithCrLf(text::TextView text);
-
 }  // namespace pelin::wizard

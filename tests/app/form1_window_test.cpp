@@ -161,8 +161,8 @@ TEST_F(Form1WindowTest, StartUpWithEverySavedAnswerShowsThemInTheWidgets) {
         {u"BASEFontS", u"4"},      {u"BQuoteS", u"1"},        {u"BRS", u"False"},
         {u"PRES", u"True"},        {u"PS", u"False"},         {u"Option71S", u"1"},
         {u"Comment81S", u"1"},     {u"CommentS", u"あとがき"}, {u"Setei", u"Mnyu"}};
-    for (const auto& [key, value] : keys) ini.WriteSetting(u"Setei", key, value);
-    ini.WriteSetting(u"Data", u"Char", text::fromPath(program / "pelin-blue.pcf"));
+    for (const auto& [key, value] : keys) EXPECT_TRUE(ini.WriteSetting(u"Setei", key, value));
+    EXPECT_TRUE(ini.WriteSetting(u"Data", u"Char", text::fromPath(program / "pelin-blue.pcf")));
 
     open();
     EXPECT_EQ(widget<QComboBox>("LangCombo")->currentIndex(), 3);

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-blue.png", dir / "pelin-blue.pcf");
     const auto source = dir.write("日記.txt", pelin::text::toCp932(u"きょうは晴れ。\r\nぺりんと散歩しました。\r\n"));
     pelin::settings::SettingsFile ini(dir.path());
-    ini.WriteSetting(u"Data", u"Char", pelin::text::fromPath(dir / "pelin-blue.pcf"));
+    (void)ini.WriteSetting(u"Data", u"Char", pelin::text::fromPath(dir / "pelin-blue.pcf"));
     pelin::testing::ScriptedDialogs dialogs;
     pelin::form::qt::QtMessageBox messages;
     pelin::form::qt::QtPictureLoader pictures;

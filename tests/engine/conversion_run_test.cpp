@@ -134,7 +134,7 @@ TEST(ConversionRun, UnreadableSourceWritesNothing) {
     s.HTMLFilePass = text::fromPath(dir / "out.htm");
     auto result = runConversion(s);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error->path, dir / "missing.txt");
+    EXPECT_EQ(result.error().path, dir / "missing.txt");
     EXPECT_FALSE(std::filesystem::exists(dir / "out.htm"));
 }
 
@@ -146,7 +146,7 @@ TEST(ConversionRun, UnwritableDestinationKeepsTheOldPage) {
     s.HTMLFilePass = text::fromPath(dir / "no-such-folder" / "out.htm");
     auto result = runConversion(s);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error->path, dir / "no-such-folder" / "out.htm");
+    EXPECT_EQ(result.error().path, dir / "no-such-folder" / "out.htm");
     std::filesystem::create_directory(dir / "folder.htm");
     s.HTMLFilePass = text::fromPath(dir / "folder.htm");
     EXPECT_FALSE(runConversion(s).ok());

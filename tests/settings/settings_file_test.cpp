@@ -20,17 +20,17 @@ TEST_F(FileTest, FirstStartReadsEmptyAndCreatesNothingUntilTheFirstWrite) {
     EXPECT_EQ(settings.ReadSetting(kSectionData, kKeyCharacter), u"");
     EXPECT_FALSE(std::filesystem::exists(settings.filePath()));
 
-    EXPECT_FALSE(settings.WriteSetting(kSectionSetei, kKeySaveMode, u"Auto"));
+    EXPECT_TRUE(settings.WriteSetting(kSectionSetei, kKeySaveMode, u"Auto"));
     EXPECT_EQ(fileBytes(), "[Setei]\r\nSetei=Auto\r\n");
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"CharsetS", u"-1"));
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"CSS", u""));
-    EXPECT_FALSE(settings.WriteSetting(u"Data", u"Char", u"/pelin/ぺりん.pcf"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CharsetS", u"-1"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CSS", u""));
+    EXPECT_TRUE(settings.WriteSetting(u"Data", u"Char", u"/pelin/ぺりん.pcf"));
     EXPECT_EQ(fileBytes(), "[Setei]\r\nSetei=Auto\r\nLangS=1\r\nCharsetS=-1\r\nCSS=\r\n[Data]\r\nChar=/pelin/"
                            "\x82\xD8\x82\xE8\x82\xF1.pcf\r\n");
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"CharsetS"), u"-1");
     EXPECT_EQ(settings.ReadSetting(u"setei", u"alinks"), u"");
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"AlinkS", u"16711680"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"AlinkS", u"16711680"));
     EXPECT_EQ(settings.ReadSetting(u"setei", u"alinks"), u"16711680");
     EXPECT_EQ(settings.ReadSetting(u"Data", u"Char"), u"/pelin/ぺりん.pcf");
 }
@@ -38,10 +38,10 @@ TEST_F(FileTest, FirstStartReadsEmptyAndCreatesNothingUntilTheFirstWrite) {
 TEST_F(FileTest, ReadsAreCutAt254BytesOnWholeCharacters) {
     SettingsFile settings(folder_);
     const Text japanese(130, u'あ');  // 260 bytes
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"WebMidashiS", japanese));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebMidashiS", japanese));
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebMidashiS"), Text(127, u'あ'));
     // An odd start: byte 254 would be the first half of a character.
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"WebMidashiS", u"a" + japanese));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebMidashiS", u"a" + japanese));
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebMidashiS"), u"a" + Text(126, u'あ'));
     // The whole value stays in the file.
     EXPECT_EQ(fileBytes().size(), std::string("[Setei]\r\nWebMidashiS=a\r\n").size() + 260);
@@ -50,8 +50,8 @@ TEST_F(FileTest, ReadsAreCutAt254BytesOnWholeCharacters) {
 TEST_F(FileTest, CommentOfSeveralLinesComesBackWholeAndAddsNoLines) {
     SettingsFile settings(folder_);
     const Text comment = u"あとがき\r\n[Data]\r\nSetei=Mnyu\r\nC:\\temp\\n は\\そのまま\n";
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"Setei", u"Auto"));
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"CommentS", comment));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Setei", u"Auto"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CommentS", comment));
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"CommentS"), comment);
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"Setei"), u"Auto");
     EXPECT_EQ(settings.ReadSetting(u"Data", u"Setei"), u"");
@@ -63,7 +63,7 @@ TEST_F(FileTest, CommentOfSeveralLinesComesBackWholeAndAddsNoLines) {
     const Text rawLeadByte{static_cast<char16_t>(text::kRawByteBase + 0x83), u'\\', u'\n'};
     for (TextView text : {TextView(u"@Lines:a\\nb"), TextView(u"@Lines:"), TextView(u"a\0b", 3), TextView(rawLeadByte),
                           TextView(u"\\"), TextView(u"C:\\Pelin\\")}) {
-        EXPECT_FALSE(settings.WriteSetting(u"Setei", u"CommentS", text));
+        EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CommentS", text));
         EXPECT_EQ(settings.ReadSetting(u"Setei", u"CommentS"), text);
     }
     EXPECT_NE(fileBytes().find("CommentS=C:\\Pelin\\\r\n"), std::string::npos);
@@ -72,7 +72,7 @@ TEST_F(FileTest, CommentOfSeveralLinesComesBackWholeAndAddsNoLines) {
 TEST_F(FileTest, TitlesInQuotesOrWithBlanksReadBackAsTyped) {
     SettingsFile settings(folder_);
     for (TextView title : {u"\"ようこそ\"", u" 先頭に空白", u"末尾に空白 ", u"'引用'", u"\"片側だけ"}) {
-        EXPECT_FALSE(settings.WriteSetting(u"Setei", u"WebTitleS", title));
+        EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebTitleS", title));
         EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), title);
     }
     // What Windows itself would have stored reads as Windows read it.
@@ -84,13 +84,13 @@ TEST_F(FileTest, HandEditedFilesAreReadAndKeptAsTheyAre) {
     SettingsFile settings(folder_);
     putFile("\xEF\xBB\xBF; edited by hand\n[Setei]\nWebTitleS = \xE3\x81\xBA\xE3\x82\x8A\xE3\x82\x93\n");
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), u"ぺりん");
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"WebMidashiS", u"見出し"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebMidashiS", u"見出し"));
     EXPECT_EQ(fileBytes(), "\xEF\xBB\xBF; edited by hand\n[Setei]\nWebTitleS = \xE3\x81\xBA\xE3\x82\x8A\xE3\x82\x93\n"
                            "WebMidashiS=\xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97\r\n");
 
     putFile("[Setei]\r\nBad=\xFF\x81\r\n");  // invalid bytes survive a read and a rewrite
     const Text bad = settings.ReadSetting(u"Setei", u"Bad");
-    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"Bad2", bad));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Bad2", bad));
     EXPECT_EQ(fileBytes(), "[Setei]\r\nBad=\xFF\x81\r\nBad2=\xFF\x81\r\n");
 }
 
@@ -100,21 +100,18 @@ TEST_F(FileTest, ASaveOfSeveralKeysWritesWhatSingleWritesWould) {
     std::filesystem::create_directories(folder_ / "one");
     std::filesystem::create_directories(folder_ / "all");
     for (SettingsFile* settings : {&one, &all}) {
-        EXPECT_FALSE(settings->WriteSetting(u"Setei", u"Setei", u"Auto"));
-        EXPECT_FALSE(settings->WriteSetting(u"Data", u"Char", u"c.pcf"));
+        EXPECT_TRUE(settings->WriteSetting(u"Setei", u"Setei", u"Auto"));
+        EXPECT_TRUE(settings->WriteSetting(u"Data", u"Char", u"c.pcf"));
     }
     const std::vector<SettingValue> save{{u"LangS", u"1"}, {u"Setei", u"Mnyu"}, {u"CommentS", u"a\r\nb"},
                                          {u"langs", u"2"}};
-    for (const SettingValue& setting : save) EXPECT_FALSE(one.WriteSetting(u"Setei", setting.key, setting.value));
-    EXPECT_FALSE(all.WriteSettings(u"Setei", save));
-    std::string oneBytes, allBytes;
-    EXPECT_FALSE(platform::readWholeFile(one.filePath(), oneBytes));
-    EXPECT_FALSE(platform::readWholeFile(all.filePath(), allBytes));
-    EXPECT_EQ(oneBytes, allBytes);
+    for (const SettingValue& setting : save) EXPECT_TRUE(one.WriteSetting(u"Setei", setting.key, setting.value));
+    EXPECT_TRUE(all.WriteSettings(u"Setei", save));
+    EXPECT_EQ(platform::readFile(one.filePath()).value(), platform::readFile(all.filePath()).value());
     EXPECT_EQ(all.ReadSetting(u"Setei", u"LangS"), u"2");
 
     const std::vector<SettingValue> bad{{u"LangS", u"3"}, {u"a=b", u"1"}};
-    EXPECT_TRUE(all.WriteSettings(u"Setei", bad));  // nothing of a failed save is written
+    EXPECT_FALSE(all.WriteSettings(u"Setei", bad));  // nothing of a failed save is written
     EXPECT_EQ(all.ReadSetting(u"Setei", u"LangS"), u"2");
 }
 
@@ -128,25 +125,25 @@ TEST_F(FileTest, EveryReadSeesTheFileOnDisk) {
 
 TEST_F(FileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
     SettingsFile missingFolder(folder_ / "no such folder");
-    EXPECT_TRUE(missingFolder.WriteSetting(u"Setei", u"LangS", u"1"));
+    EXPECT_FALSE(missingFolder.WriteSetting(u"Setei", u"LangS", u"1"));
 
     SettingsFile settings(folder_);
-    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"a=b", u"1"));
+    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"a=b", u"1"));
     EXPECT_FALSE(std::filesystem::exists(settings.filePath()));
 
     // Something that cannot be read is never replaced by a file of one key.
     std::filesystem::create_directories(settings.filePath() / "inside");
-    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
     EXPECT_TRUE(std::filesystem::exists(settings.filePath() / "inside"));
     std::filesystem::remove_all(settings.filePath());
 
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
     putFile("[Setei]\r\nLangS=0\r\n");
     std::filesystem::permissions(settings.filePath(), std::filesystem::perms::owner_read);
-    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
     EXPECT_EQ(fileBytes(), "[Setei]\r\nLangS=0\r\n");
     std::filesystem::permissions(settings.filePath(), std::filesystem::perms::none);
-    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"LangS", u"1"));  // unreadable: not replaced
+    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));  // unreadable: not replaced
     std::filesystem::permissions(settings.filePath(), std::filesystem::perms::owner_read);
     EXPECT_EQ(fileBytes(), "[Setei]\r\nLangS=0\r\n");
 }

@@ -39,14 +39,14 @@ TEST_F(SpeedTest, FiftyReadsAndThirtyFiveWritesOnTwoHundredLines) {
 
     const auto writeStart = Clock::now();
     for (const AnswerKey& key : kAnswerKeys) {
-        EXPECT_FALSE(settings.WriteSetting(kSectionSetei, key.name, u"新しい値"));
+        EXPECT_TRUE(settings.WriteSetting(kSectionSetei, key.name, u"新しい値"));
     }
     const double writeMs = std::chrono::duration<double, std::milli>(Clock::now() - writeStart).count();
 
     std::vector<SettingValue> save;
     for (const AnswerKey& key : kAnswerKeys) save.push_back({key.name, u"保存した値"});
     const auto saveStart = Clock::now();
-    EXPECT_FALSE(settings.WriteSettings(kSectionSetei, save));
+    EXPECT_TRUE(settings.WriteSettings(kSectionSetei, save));
     const double saveMs = std::chrono::duration<double, std::milli>(Clock::now() - saveStart).count();
 
     std::printf("settings file of %zu bytes: 50 reads %.2f ms, 35 single writes %.2f ms, "

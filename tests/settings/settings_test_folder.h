@@ -26,12 +26,12 @@ protected:
     }
 
     std::string fileBytes() const {
-        std::string bytes;
-        EXPECT_FALSE(platform::readWholeFile(folder_ / "Pelin.ini", bytes));
-        return bytes;
+        platform::Result<std::string> bytes = platform::readFile(folder_ / "Pelin.ini");
+        EXPECT_TRUE(bytes);
+        return bytes ? *bytes : std::string();
     }
     void putFile(std::string_view bytes) const {
-        ASSERT_FALSE(platform::replaceFile(folder_ / "Pelin.ini", bytes));
+        ASSERT_TRUE(platform::replaceFile(folder_ / "Pelin.ini", bytes));
     }
 
     std::filesystem::path folder_;

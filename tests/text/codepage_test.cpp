@@ -51,10 +51,15 @@ TEST(Utf8, DetectionNeedsAMultiByteSequence) {
 }
 
 TEST(SourceFile, PicksTheEncoding) {
-    EXPECT_EQ(fromSourceFile("\xEF\xBB\xBF" "A\xC3\x97"), u"A×");
-    EXPECT_EQ(fromSourceFile("\xE6\x97\xA5"), u"日");
-    EXPECT_EQ(fromSourceFile("\x93\xFA"), u"日");
-    EXPECT_EQ(fromSourceFile("abc"), u"abc");
+    auto encoding = [](std::string_view bytes) {
+        const SourceEncoding e = takeSourceEncoding(bytes);
+        return std::pair{e, std::string(bytes)};
+    };
+    using E = SourceEncoding;
+    EXPECT_EQ(encoding("\xEF\xBB\xBF" "A\xC3\x97"), std::pair(E::Utf8, std::string("A\xC3\x97")));
+    EXPECT_EQ(encoding("\xE6\x97\xA5"), std::pair(E::Utf8, std::string("\xE6\x97\xA5")));
+    EXPECT_EQ(encoding("\x93\xFA"), std::pair(E::Cp932, std::string("\x93\xFA")));
+    EXPECT_EQ(encoding("abc"), std::pair(E::Cp932, std::string("abc")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/line_ends.h"
 #include "text/lines.h"
 #include "text/numbers.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 std::vector<std::string> lines(std::string_view s) {
     std::vector<std::string> out;
-    for (auto l : splitLines(s)) out.emplace_back(l);
+    forEachLine(s, [&](std::string_view l) { out.emplace_back(l); });
     return out;
 }
 
@@ -23,6 +24,12 @@ TEST(Lines, EndAtCrLfOrLoneCrButNotLoneLf) {
     EXPECT_EQ(lines("\r\n\r\n"), (V{"", ""}));
     EXPECT_EQ(lines("a\r\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(lines(" trailing  \t\r\n"), V{" trailing  \t"});
+}
+
+TEST(LineEnds, EveryKindOfBreakBecomesOne) {
+    EXPECT_EQ(withLf(u"ab\r\ncd\nef\r\n"), u"ab\ncd\nef\n");
+    EXPECT_EQ(withCrLf(u"ab\ncd\n"), u"ab\r\ncd\r\n");
+    EXPECT_EQ(withCrLf(u"a\nb\rc\r\nd"), u"a\r\nb\r\nc\r\nd");
 }
 
 TEST(Numbers, IntegersArePlainDecimal) {

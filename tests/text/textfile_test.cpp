@@ -15,20 +15,19 @@ using pelin::testing::TempDir;
 TEST(TextFile, WritesCodePage932AndReadsItBack) {
     TempDir dir;
     auto path = dir / "a.txt";
-    ASSERT_FALSE(writeCp932File(path, u"日本\r\n×"));
+    ASSERT_TRUE(writeCp932File(path, u"日本\r\n×"));
     EXPECT_EQ(TempDir::read(path), "\x93\xFA\x96\x7B\r\n\x81\x7E");
-    Text back;
-    ASSERT_FALSE(readCp932File(path, back));
-    EXPECT_EQ(back, u"日本\r\n×");
+    const platform::Result<Text> back = readCp932File(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, u"日本\r\n×");
 }
 
 TEST(TextFile, MissingFileReportsTheSystemReason) {
     TempDir dir;
-    Text out;
-    auto error = readSourceFile(dir / "none.txt", out);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->path, dir / "none.txt");
-    EXPECT_FALSE(error->reason.empty());
+    const platform::Result<Text> read = readCp932File(dir / "none.txt");
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().path, dir / "none.txt");
+    EXPECT_FALSE(read.error().reason.empty());
 }
 
 TEST(TextFile, FailedReplaceLeavesTheOldFile) {
@@ -36,7 +35,7 @@ TEST(TextFile, FailedReplaceLeavesTheOldFile) {
     TempDir dir;
     auto path = dir.write("page.htm", "old");
     ::chmod(dir.path().c_str(), 0555);
-    EXPECT_TRUE(writeCp932File(path, u"new"));
+    EXPECT_FALSE(writeCp932File(path, u"new"));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(TempDir::read(path), "old");
 }
@@ -45,8 +44,7 @@ TEST(TextFile, ReadOnlyTargetIsRefusedAndKept) {
     TempDir dir;
     auto path = dir.write("page.htm", "old");
     ::chmod(path.c_str(), 0444);
-    auto error = writeCp932File(path, u"new");
-    ASSERT_TRUE(error);
+    ASSERT_FALSE(writeCp932File(path, u"new"));
     EXPECT_EQ(TempDir::read(path), "old");
     // No temporary file is left behind.
     int files = 0;
@@ -58,7 +56,7 @@ TEST(TextFile, ReplacingKeepsThePermissions) {
     TempDir dir;
     auto path = dir.write("page.htm", "old");
     ::chmod(path.c_str(), 0640);
-    ASSERT_FALSE(writeCp932File(path, u"new"));
+    ASSERT_TRUE(writeCp932File(path, u"new"));
     struct stat st {};
     ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);

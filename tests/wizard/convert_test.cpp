@@ -31,7 +31,7 @@ protected:
         while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
         const int raw = ::pclose(pipe);
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        platform::readWholeFile(dir / "stderr.txt", o.err);
+        if (platform::Result<std::string> err = platform::readFile(dir / "stderr.txt")) o.err = std::move(*err);
         return o;
     }
     void writeSettings(const std::string& name, Keys keys) {

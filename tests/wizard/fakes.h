@@ -88,8 +88,8 @@ public:
     std::vector<std::filesystem::path> asked;
     std::shared_ptr<form::Picture> load(const std::filesystem::path& path) override {
         asked.push_back(path);
-        std::string bytes;
-        if (platform::readWholeFile(path, bytes) || bytes.rfind("PIC", 0) != 0) return nullptr;
+        const platform::Result<std::string> bytes = platform::readFile(path);
+        if (!bytes || !bytes->starts_with("PIC")) return nullptr;
         return std::make_shared<FakePicture>();
     }
 };

@@ -54,14 +54,14 @@ protected:
     // A file in the test folder, its content given in UTF-8 and stored in code page 932.
     std::filesystem::path writeFile(const std::string& name, const std::string& utf8) {
         std::filesystem::path path = dir / name;
-        EXPECT_FALSE(platform::replaceFile(path, cp932(utf8)));
+        EXPECT_TRUE(platform::replaceFile(path, cp932(utf8)));
         return path;
     }
 
     std::string readBytes(const std::filesystem::path& path) {
-        std::string bytes;
-        EXPECT_FALSE(platform::readWholeFile(path, bytes)) << path;
-        return bytes;
+        platform::Result<std::string> bytes = platform::readFile(path);
+        EXPECT_TRUE(bytes) << path;
+        return bytes ? *bytes : std::string();
     }
 
     Text setting(const std::string& key) { return ini.ReadSetting(u"Setei", u(key)); }

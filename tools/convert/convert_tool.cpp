@@ -65,10 +65,10 @@ Parsed parse(const std::vector<std::string>& args, Request& request) {
 // is read through a private copy, which also keeps the user's file untouched.
 class SettingsFolder {
 public:
-    std::optional<platform::FileError> open(const std::filesystem::path& file) {
+    platform::Result<> open(const std::filesystem::path& file) {
         if (file.filename() == "Pelin.ini") {
             folder_ = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-            return std::nullopt;
+            return {};
         }
         std::error_code ec;
         std::filesystem::path base = std::filesystem::temp_directory_path(ec);
@@ -76,10 +76,10 @@ public:
         std::string name = (base / "pelin-convert-XXXXXX").string();
         if (!::mkdtemp(name.data())) return platform::FileError{base, "cannot create a temporary folder"};
         temporary_ = folder_ = name;
-        if (!std::filesystem::exists(file, ec)) return std::nullopt;  // a first start
-        std::string bytes;
-        if (auto error = platform::readWholeFile(file, bytes)) return error;
-        return platform::replaceFile(folder_ / "Pelin.ini", bytes);
+        if (!std::filesystem::exists(file, ec)) return {};  // a first start
+        platform::Result<std::string> bytes = platform::readFile(file);
+        if (!bytes) return bytes.error();
+        return platform::replaceFile(folder_ / "Pelin.ini", *bytes);
     }
     const std::filesystem::path& folder() const { return folder_; }
     ~SettingsFolder() {
@@ -115,8 +115,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
 
     SettingsFolder settingsFolder;
-    if (auto error = settingsFolder.open(request.settingsFile.value_or(programFolder / "Pelin.ini"))) {
-        reportFailure(err, error->path, error->reason);
+    if (platform::Result<> opened = settingsFolder.open(request.settingsFile.value_or(programFolder / "Pelin.ini"));
+        !opened) {
+        reportFailure(err, opened.error().path, opened.error().reason);
         return 1;
     }
     settings::SettingsFile ini(settingsFolder.folder());

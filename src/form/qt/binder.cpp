@@ -20,18 +20,6 @@
 
 namespace pelin::form::qt {
 
-QString toDisplayText(TextView text) {
-    QString shown = toQString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
-
-Text fromDisplayText(const QString& text) {
-    QString model = text;
-    model.replace(u'\n', QStringLiteral("\r\n"));
-    return fromQString(model);
-}
-
 void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back) {
     QPalette palette = QApplication::palette(&widget);
     const bool isButton = qobject_cast<QPushButton*>(&widget) != nullptr;

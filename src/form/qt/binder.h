@@ -77,8 +77,4 @@ private:
 // its own gets black or white text, whichever reads better on it.
 void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back);
 
-// Model text (CR LF line ends) for a plain-text widget and back.
-QString toDisplayText(TextView text);
-Text fromDisplayText(const QString& text);
-
 }  // namespace pelin::form::qt

@@ -32,9 +32,7 @@ MessageBoxLook messageBoxLook(int flags) {
 
 int QtMessageBox::show(TextView prompt, int flags, TextView title) {
     const MessageBoxLook look = messageBoxLook(flags);
-    QString text = toQString(prompt);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(look.icon, toQString(title), text, look.buttons, parent_.data());
+    QMessageBox box(look.icon, toQString(title), toDisplayText(prompt), look.buttons, parent_.data());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(look.defaultButton);
     box.setTextFormat(Qt::PlainText);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "form/controls.h"
+#include "text/line_ends.h"
 
 namespace pelin::form::qt {
 
@@ -16,6 +17,10 @@ inline QString toQString(TextView text) {
 inline Text fromQString(const QString& text) {
     return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
 }
+
+// Model text (CR LF line ends) as a widget shows it (LF), and back.
+inline QString toDisplayText(TextView text) { return toQString(text::withLf(text)); }
+inline Text fromDisplayText(const QString& text) { return text::withCrLf(fromQString(text)); }
 
 // A colour number as Qt's colour. Numbers beyond 24 bits (possible with codes
 // that use letters past F) keep only their low 24 bits.

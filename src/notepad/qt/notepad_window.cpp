@@ -13,6 +13,7 @@
 #include "app/window_service.h"
 #include "form/qt/qt_text.h"
 #include "notepad/editor_text.h"
+#include "text/line_ends.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::notepad::qt {
@@ -99,7 +100,7 @@ void NotepadWindow::setText(TextView text) {
     shown_ = model_->Text1.text;
     shownStart_ = shownLength_ = 0;
     pushing_ = true;
-    editor_->setPlainText(toQString(toEditorText(text)));
+    editor_->setPlainText(toQString(text::withLf(text)));
     pushing_ = false;
     editorChanged_ = false;
 }
@@ -107,7 +108,7 @@ void NotepadWindow::setText(TextView text) {
 void NotepadWindow::pullFromEditor() {
     form::TextBox& box = model_->Text1;
     if (editorChanged_) {
-        box.text = fromEditorText(editorText(*editor_));
+        box.text = text::withCrLf(editorText(*editor_));
         editorChanged_ = false;
     }
     shown_ = box.text;
@@ -126,7 +127,7 @@ void NotepadWindow::pushToEditor() {
     if (textChanged) {
         // Only the part that differs is replaced, as one edit the editor can undo.
         const Text before = editorText(*editor_);
-        const Text after = toEditorText(box.text);
+        const Text after = text::withLf(box.text);
         std::size_t head = 0;
         while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
         std::size_t tail = 0;

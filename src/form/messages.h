@@ -1,9 +1,11 @@
 #pragma once
-// Warnings the main window shows when a file cannot be read or written.
-#include "platform/files.h"
+// What every window's messages share: the program's title on warnings and
+// questions, and the wording of a file that could not be read or written.
+#include "platform/result.h"
 #include "text/codepage.h"
+#include "text/textfile.h"
 
-namespace pelin::wizard {
+namespace pelin::form {
 
 inline constexpr text::TextView kProgramTitle = u"ぺりん";
 
@@ -11,10 +13,10 @@ inline constexpr text::TextView kProgramTitle = u"ぺりん";
 inline text::Text fileErrorMessage(text::TextView first, const platform::FileError& error) {
     text::Text out(first);
     out += u"\r\n";
-    out += text::fromUtf8(error.path.string());
+    out += text::fromPath(error.path);
     out += u"\r\n";
     out += text::fromUtf8(error.reason);
     return out;
 }
 
-}  // namespace pelin::wizard
+}  // namespace pelin::form
