@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,7 @@
 #include "form/services.h"
 #include "iconmenu/icon_menu.h"
 #include "platform/files.h"
+#include "settings/answer_keys.h"
 #include "settings/settings_file.h"
 
 namespace pelin::wizard {
@@ -219,8 +221,21 @@ public:
     void mnufileend_Click() { if (onRequestClose) onRequestClose(); }
     // Writes the 35 answer keys; one warning when the file cannot be written.
     void SaveAllSettings();
-    // The 35 answer keys in the order they are written, with the values a save
-    // would write now.
+    // One saved answer: where it stands in the settings file, how it is written,
+    // where a save takes its value from (a field of the record as it was when its
+    // step was last left, or a control as it stands now) and what the start-up
+    // fills from the text read back.
+    struct AnswerEntry {
+        TextView section;
+        TextView key;
+        settings::AnswerKind kind;
+        Text (*save)(const Form1&);
+        void (*load)(Form1&, TextView stored);
+    };
+    // Every saved answer, in the order a save writes them and the start-up reads
+    // them: the one list that both walk.
+    static std::span<const AnswerEntry> answerTable();
+    // The answer keys with the values a save would write now, in table order.
     struct Answer {
         TextView key;
         Text value;
@@ -263,10 +278,12 @@ private:
     void showFirstStep();
     void fillLists();
     void applySavedAnswers();
-    void loadColours();
 
     // Colours.
     ColourGroup group(int index);
+    // At start-up: a group's stored preview colour on its button (and on the
+    // sample that shows it then), then its stored code into its box.
+    void showStoredColour(int index, TextView preview);
     void codeBoxChanged(int index);
     void colourButtonClicked(int index);
 

@@ -15,19 +15,22 @@ using cdec::ColourNumberToCode;
 struct Form1::ColourGroup {
     form::TextBox& box;
     form::Button& button;
-    std::int32_t* sample;  // the colour the group's sample shows; null: no sample
-    Text& code;            // the field of the settings record
-    Text& preview;         // the preview value
+    std::int32_t* sample;        // the colour the group's sample shows; null: no sample
+    Text& code;                  // the field of the settings record
+    Text& preview;               // the preview value
+    std::int32_t* storedSample;  // the sample the start-up shows the stored preview on
 };
 
 Form1::ColourGroup Form1::group(int index) {
     engine::ConversionSettings& s = settings;
     switch (index) {
-    case 0: return {CText1, Command41, &SampleFont1.foreColor, s.Bodyfont, Font10};
-    case 1: return {CText2, Command42, &SampleFont2.foreColor, s.Bodylink, Link10};
-    case 2: return {CText3, Command43, nullptr, s.Bodyalink, Alink};
-    case 3: return {CText4, Command44, nullptr, s.Bodyvlink, Vlink};
-    default: return {CText5, Command45, &SampleFrame.backColor, s.BgColor, BgColor10};
+    // The link sample shows the LINK colour as it is typed, but the stored ALINK
+    // colour at start-up.
+    case 0: return {CText1, Command41, &SampleFont1.foreColor, s.Bodyfont, Font10, &SampleFont1.foreColor};
+    case 1: return {CText2, Command42, &SampleFont2.foreColor, s.Bodylink, Link10, nullptr};
+    case 2: return {CText3, Command43, nullptr, s.Bodyalink, Alink, &SampleFont2.foreColor};
+    case 3: return {CText4, Command44, nullptr, s.Bodyvlink, Vlink, nullptr};
+    default: return {CText5, Command45, &SampleFrame.backColor, s.BgColor, BgColor10, &SampleFrame.backColor};
     }
 }
 
@@ -109,36 +112,13 @@ void Form1::SampleFrame_MouseMove() {
     if (std::optional<std::int32_t> colour = int32Number(Vlink)) SampleFont2.foreColor = *colour;
 }
 
-void Form1::loadColours() {
-    auto read = [this](TextView key) { return readSetting(u"Setei", key); };
-    auto previewOf = [&](TextView key) { return int32Number(read(key)); };
-    engine::ConversionSettings& s = settings;
-
-    s.Bodyfont = read(u"BodyfontS");
-    if (auto c = previewOf(u"Font10S")) SampleFont1.foreColor = *c;
-    if (auto c = previewOf(u"Font10S")) Command41.backColor = *c;
-    CText1.setText(s.Bodyfont);
-
-    s.Bodylink = read(u"BodylinkS");
-    if (auto c = previewOf(u"Link10S")) Command42.backColor = *c;
-    CText2.setText(s.Bodylink);
-
-    s.Bodyalink = read(u"BodyalinkS");
-    if (auto c = previewOf(u"AlinkS")) SampleFont2.foreColor = *c;
-    if (auto c = previewOf(u"AlinkS")) Command43.backColor = *c;
-    CText3.setText(s.Bodyalink);
-
-    s.Bodyvlink = read(u"BodyvlinkS");
-    if (auto c = previewOf(u"VlinkS")) Command44.backColor = *c;
-    CText4.setText(s.Bodyvlink);
-
-    Alink = read(u"AlinkS");
-    Vlink = read(u"VlinkS");
-
-    s.BgColor = read(u"BgColorS");
-    if (auto c = previewOf(u"BgColor10S")) SampleFrame.backColor = *c;
-    if (auto c = previewOf(u"BgColor10S")) Command45.backColor = *c;
-    CText5.setText(s.BgColor);
+void Form1::showStoredColour(int index, TextView preview) {
+    ColourGroup g = group(index);
+    if (std::optional<std::int32_t> colour = int32Number(preview)) {
+        g.button.backColor = *colour;
+        if (g.storedSample) *g.storedSample = *colour;
+    }
+    g.box.setText(g.code);
 }
 
 }  // namespace pelin::wizard

@@ -33,7 +33,7 @@ void Form1::Command11_Click() {
         mnufilepro.enabled = false;
     };
 
-    const Text kept = readSetting(u"Setei", u"Pash");
+    const Text kept = readSetting(settings::kSectionSetei, settings::kKeySourceFolder);
     CommonDialog1.InitDir = kept.empty() ? homeFolder() : kept;
     CommonDialog1.Filter = u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
     CommonDialog1.FilterIndex = 1;
@@ -59,7 +59,7 @@ void Form1::Command11_Click() {
     const std::size_t cut = path.rfind(kSeparator);
     // Where the last source lay only saves the user a few clicks; not keeping it
     // is not worth a message.
-    (void)writeSetting(u"Setei", u"Pash", cut == Text::npos ? Text() : path.substr(0, cut + 1));
+    (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder, cut == Text::npos ? Text() : path.substr(0, cut + 1));
     mnufilepro.enabled = true;
 }
 

@@ -1,55 +1,9 @@
 // When the answers are kept: the save mode menu, the manual save button, the
 // automatic save after a conversion, and closing the window (which saves nothing).
-#include "settings/answer_keys.h"
-#include "text/numbers.h"
 #include "wizard/form1.h"
 #include "form/messages.h"
 
 namespace pelin::wizard {
-
-std::vector<Form1::Answer> Form1::answers() const {
-    // Where each answer comes from, in the order of kAnswerKeys: a field of the
-    // record as it was when its step was last left, or a control as it stands now.
-    const engine::ConversionSettings& s = settings;
-    auto n = [](std::int64_t v) { return text::formatInteger(v); };
-    return {
-        {u"LangS", n(LangCombo.listIndex)},
-        {u"CharsetS", n(CharsetCombo.listIndex)},
-        {u"CSS", txt_CSS.text},
-        {u"WebTitleS", s.WebTitle},
-        {u"HTMLKeyword01S", s.HTMLKeyword01},
-        {u"WebMidashiS", s.WebMidashi},
-        {u"NoRobotS", n(s.NoRobot)},
-        {u"DCheck1S", n(DCheck1.value)},
-        {u"DLColorS", s.DLColor},
-        {u"DLColor2S", DLColor2},
-        {u"DCheck2S", n(DCheck2.value)},
-        {u"OpenPageEfS", n(Combo31.listIndex)},
-        {u"ClosePageEfS", n(Combo32.listIndex)},
-        {u"BodyfontS", s.Bodyfont},
-        {u"Font10S", Font10},
-        {u"BodylinkS", s.Bodylink},
-        {u"Link10S", Link10},
-        {u"BodyalinkS", s.Bodyalink},
-        {u"BodyvlinkS", s.Bodyvlink},
-        {u"AlinkS", Alink},
-        {u"VlinkS", Vlink},
-        {u"BgColorS", s.BgColor},
-        {u"BgColor10S", BgColor10},
-        {u"BodygroundS", s.Bodyground},
-        {u"FIXEDCheckS", n(FIXEDCheck.value)},
-        {u"TOPMpixS", n(s.TOPMpix)},
-        {u"LEFTMpixS", n(s.LEFTMpix)},
-        {u"BASEFontS", n(s.BASEFont)},
-        {u"BQuoteS", n(Check51.value)},
-        {u"BRS", s.BR},
-        {u"PRES", PreFlag},
-        {u"PS", s.P},
-        {u"Option71S", n(Option71.value)},
-        {u"Comment81S", n(Comment81.value)},
-        {u"CommentS", s.Comment},
-    };
-}
 
 void Form1::SaveAllSettings() {
     if (options_.keepSettingsFile) return;
@@ -60,7 +14,7 @@ void Form1::SaveAllSettings() {
     std::vector<settings::SettingValue> values;
     values.reserve(all.size());
     for (const Answer& answer : all) values.push_back({answer.key, answer.value});
-    if (platform::Result<> written = ini_.WriteSettings(u"Setei", values); !written)
+    if (platform::Result<> written = ini_.WriteSettings(settings::kSectionSetei, values); !written)
         warnSettingsNotSaved(written.error());
 }
 
@@ -69,7 +23,7 @@ void Form1::warnSettingsNotSaved(const platform::FileError& error) {
 }
 
 void Form1::mnuoptionhozonAuto_Click() {
-    if (platform::Result<> written = writeSetting(u"Setei", u"Setei", u"Auto"); !written)
+    if (platform::Result<> written = writeSetting(settings::kSectionSetei, settings::kKeySaveMode, u"Auto"); !written)
         warnSettingsNotSaved(written.error());
     SaveMode = u"Auto";
     mnuoptionhozonAuto.checked = true;
@@ -78,7 +32,7 @@ void Form1::mnuoptionhozonAuto_Click() {
 }
 
 void Form1::mnuoptionhozonMnyu_Click() {
-    if (platform::Result<> written = writeSetting(u"Setei", u"Setei", u"Mnyu"); !written)
+    if (platform::Result<> written = writeSetting(settings::kSectionSetei, settings::kKeySaveMode, u"Mnyu"); !written)
         warnSettingsNotSaved(written.error());
     SaveMode = u"Mnyu";
     mnuoptionhozonAuto.checked = false;

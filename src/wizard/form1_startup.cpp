@@ -5,7 +5,6 @@
 #include "text/textfile.h"
 #include "wizard/form1.h"
 #include "wizard/step_texts.h"
-#include "wizard/values.h"
 
 namespace pelin::wizard {
 namespace {
@@ -51,12 +50,12 @@ void Form1::attachIconMenus() {
 }
 
 void Form1::loadCharacter() {
-    const Text path = readSetting(u"Data", u"Char");
+    const Text path = readSetting(settings::kSectionData, settings::kKeyCharacter);
     if (!path.empty()) picture = services_.pictures.load(text::toPath(path));
 }
 
 void Form1::applySaveMode() {
-    SaveMode = readSetting(u"Setei", u"Setei");
+    SaveMode = readSetting(settings::kSectionSetei, settings::kKeySaveMode);
     const bool manual = SaveMode == u"Mnyu";
     mnuoptionhozonAuto.checked = !manual;
     mnuoptionhozonMnyu.checked = manual;
@@ -79,49 +78,6 @@ void Form1::fillLists() {
         fill(Combo32, kTransitions, 0);
     }
     if (BaseFontSize.listIndex < 0) fill(BaseFontSize, kBaseFontSizes, 2);
-}
-
-void Form1::applySavedAnswers() {
-    auto read = [this](TextView key) { return readSetting(u"Setei", key); };
-    auto position = [&](form::ComboBox& list, TextView key) {
-        if (std::optional<std::int64_t> n = wholeNumber(read(key))) list.setListIndex(*n);
-    };
-    auto check = [&](form::CheckBox& box, TextView key) {
-        std::optional<std::int64_t> n = wholeNumber(read(key));
-        return n && box.setValue(*n);
-    };
-    auto option = [&](form::OptionButton& button, TextView key) {
-        if (std::optional<bool> yes = truthValue(read(key))) button.setValue(*yes);
-    };
-
-    position(LangCombo, u"LangS");
-    position(CharsetCombo, u"CharsetS");
-    txt_CSS.setText(read(u"CSS"));
-    txtTitle.setText(read(u"WebTitleS"));
-    txtKeyword1.setText(read(u"HTMLKeyword01S"));
-    txtMidashi.setText(read(u"WebMidashiS"));
-    check(Check1, u"NoRobotS");
-    if (check(DCheck1, u"DCheck1S")) DCheck1_Click();
-    settings.DLColor = read(u"DLColorS");
-    DLColor2 = read(u"DLColor2S");
-    if (check(DCheck2, u"DCheck2S")) DCheck2_Click();
-    position(Combo31, u"OpenPageEfS");
-    position(Combo32, u"ClosePageEfS");
-    loadColours();
-    BackgroundTitle.setText(read(u"BodygroundS"));
-    check(FIXEDCheck, u"FIXEDCheckS");
-    txtTOPM.setText(read(u"TOPMpixS"));
-    txtTOPM_Change();
-    txtLEFTM.setText(read(u"LEFTMpixS"));
-    txtLEFTM_Change();
-    if (std::optional<std::int64_t> n = wholeNumber(read(u"BASEFontS"))) BaseFontSize.setListIndex(*n - 1);
-    check(Check51, u"BQuoteS");
-    option(BR61, u"BRS");
-    option(PRE61, u"PRES");
-    option(P61, u"PS");
-    check(Option71, u"Option71S");
-    if (check(Comment81, u"Comment81S")) Comment81_Click();
-    txtComment.setText(read(u"CommentS"));
 }
 
 }  // namespace pelin::wizard
