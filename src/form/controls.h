@@ -41,11 +41,9 @@ struct Label : Control {
     void click() { if (enabled && onClick) onClick(); }
 };
 
-// A step frame or group box. Position and size in the form's own units.
+// A step frame or group box.
 struct Frame : Control {
     using Control::Control;
-    double left = 0, top = 0, width = 0, height = 0;
-    void move(double l, double t, double w, double h) { left = l; top = t; width = w; height = h; }
 };
 
 struct Button : Control {

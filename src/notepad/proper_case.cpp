@@ -42,8 +42,6 @@ char16_t toUpperCase(char16_t c) {
     return c;
 }
 
-bool hasCase(char16_t c) { return toLowerCase(c) != c || toUpperCase(c) != c; }
-
 bool isWordSeparator(char16_t c) {
     switch (c) {
     case 0: case 9: case 10: case 11: case 12: case 13: case 32: case 0x3000:

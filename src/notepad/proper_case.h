@@ -12,8 +12,6 @@ using text::TextView;
 
 char16_t toLowerCase(char16_t c);
 char16_t toUpperCase(char16_t c);
-// True for a letter that has an upper and a lower case form.
-bool hasCase(char16_t c);
 
 // Words are separated by NUL, tab, line feed, vertical tab, form feed, carriage
 // return, space and the full-width space; nothing else (an apostrophe or a

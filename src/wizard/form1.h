@@ -83,6 +83,14 @@ public:
     Text Font10, Link10, Alink, Vlink, BgColor10, DLColor2;  // colour preview values
     std::int16_t LinkSampleClicked = 0;
     engine::ConversionSettings settings;  // ConversionSettings
+    // How the last source choice ended: a file chosen, or not (cancelled, or the
+    // file could not be taken, with its error when there is one). What the window
+    // shows of it is the caption; a caller without a window reads it here.
+    struct SourceChoice {
+        bool chosen = false;
+        std::optional<platform::FileError> error;
+    };
+    SourceChoice lastSourceChoice;
     // The error of the last conversion run, if it failed.
     std::optional<platform::FileError> lastConversionError;
     // The menus drawn with pictures: attached at start-up, unhooked on closing.

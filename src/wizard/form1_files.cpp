@@ -7,12 +7,12 @@
 #include "text/numbers.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
+#include "wizard/step_texts.h"
 #include "wizard/values.h"
 
 namespace pelin::wizard {
 namespace {
 
-constexpr TextView kTitle = u"ぺりん Ver1.31";
 constexpr char16_t kSeparator = u'/';
 
 // The folder the source dialog opens in when no folder was kept. The program
@@ -28,8 +28,9 @@ Text homeFolder() {
 }  // namespace
 
 void Form1::Command11_Click() {
+    lastSourceChoice = {};
     auto fail = [this] {
-        Caption = Text(kTitle) + u" - [ 変換ファイル未指定 ]";
+        Caption = kWindowTitle + u" - [ 変換ファイル未指定 ]";
         mnufilepro.enabled = false;
     };
 
@@ -44,7 +45,7 @@ void Form1::Command11_Click() {
     const Text path = CommonDialog1.FileName;
     settings.HTMLCFile = path;
     txtHTML.setText(path);
-    Caption = Text(kTitle) + u" - [" + path + u"]";
+    Caption = kWindowTitle + u" - [" + path + u"]";
 
     const std::optional<std::uintmax_t> length = platform::fileLength(text::toPath(path));
     if (!length || *length > static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max())) return fail();
@@ -61,6 +62,7 @@ void Form1::Command11_Click() {
     // is not worth a message.
     (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder, cut == Text::npos ? Text() : path.substr(0, cut + 1));
     mnufilepro.enabled = true;
+    lastSourceChoice.chosen = true;
 }
 
 void Form1::txtHTML_Change() {

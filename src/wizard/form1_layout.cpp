@@ -1,5 +1,6 @@
 // Captions, tool tips and the state of every control when the window is created.
 #include "wizard/form1.h"
+#include "wizard/step_texts.h"
 
 namespace pelin::wizard {
 namespace {
@@ -20,7 +21,7 @@ constexpr TextView kSample = u"サンプルで～す";
 }  // namespace
 
 void Form1::setUpControls() {
-    Caption = u"ぺりん Ver1.31";
+    Caption = kWindowTitle;
 
     // Step list, help box and navigation.
     set(MainmenuTitle, u"変換行程");

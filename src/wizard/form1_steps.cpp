@@ -7,17 +7,10 @@
 #include "wizard/values.h"
 
 namespace pelin::wizard {
-namespace {
 
-// Where every step frame stands while it is shown, in the window's own units.
-constexpr double kFrameLeft = 5732.901, kFrameTop = 1832.061, kFrameWidth = 4967.429, kFrameHeight = 2647.901;
-
-}  // namespace
-
-void Form1::showFrame(form::Frame& frame) {
-    frame.move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
-    frame.visible = true;
-}
+// Every step frame stands in the same place of the window (the window system
+// lays them over each other); showing one is all it takes.
+void Form1::showFrame(form::Frame& frame) { frame.visible = true; }
 
 void Form1::enterStep(int from, int to) {
     frameOf(from).visible = false;

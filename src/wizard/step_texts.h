@@ -1,8 +1,13 @@
 #pragma once
-// The help texts shown for each step, and the texts of the first step.
+// The window's title, the help texts shown for each step, and the texts of the
+// first step.
 #include "text/codepage.h"
+#include "version.h"
 
 namespace pelin::wizard {
+
+// The caption before a source file is chosen, and the start of every caption.
+inline const text::Text kWindowTitle = text::Text(u"ぺりん Ver") + kVersionText;
 
 inline constexpr text::TextView kStartHelpText =
     u"ぺりんが起動しました。\r\nHTML変換したいテキストファイルを選択してください。\r\n下の選択ボタンから選択してください。";

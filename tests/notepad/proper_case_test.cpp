@@ -42,7 +42,7 @@ TEST(CaseMapping, PairsAreInverse) {
     int letters = 0;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {
         const auto u = static_cast<char16_t>(c);
-        if (!hasCase(u)) continue;
+        if (toLowerCase(u) == u && toUpperCase(u) == u) continue;  // no case
         ++letters;
         const auto code = static_cast<unsigned>(c);
         EXPECT_EQ(toUpperCase(toLowerCase(u)), toUpperCase(u)) << std::hex << code;

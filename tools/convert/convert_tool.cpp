@@ -147,7 +147,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             else form.SubChan.click();
             form.Command11.click();
         }
-        if (!form.mnufilepro.enabled) {  // the source choice failed
+        if (!form.lastSourceChoice.chosen) {
             reportFailure(err, source, "cannot find the file");
             allConverted = false;
             continue;
