@@ -37,4 +37,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A source package holds the sources alone: no build folders, checkouts' own
+# files or what editors and fuzzing leave behind.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME pelin-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES
+    "/\\.git/" "/\\.git$" "/\\.cache/" "/build[^/]*/" "/out/" "/screenshots/" "/fuzz/corpus-[^/]*/"
+    "/crash-[^/]*$" "/leak-[^/]*$" "/timeout-[^/]*$" "\\.swp$" "~$" "/compile_commands\\.json$")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PelinCPackOptions.cmake)
 include(CPack)

@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev libgl-dev
+  googletest libgtest-dev libgmock-dev
+  clang libclang-rt-dev clang-format
+  qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth fonts-noto-cjk imagemagick
 )
 
