@@ -151,11 +151,24 @@ TEST(Replacing, AProducerThatFailsLeavesTheOldFileAndNothingElse) {
     EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
 }
 
-// A child that replaces `page` with a page that never ends, telling `ready`
-// once part of it is written.
-pid_t startEndlessWriter(const std::filesystem::path& page, int ready, bool hideProc) {
+struct Writer {
+    pid_t pid;
+    bool started;  // part of the new page is written
+};
+
+// Starts a child that replaces `page` with a page that never ends, and waits
+// until part of it is written.
+Writer startEndlessWriter(const std::filesystem::path& page, bool hideProc) {
+    int ready[2];
+    if (::pipe(ready) != 0) return {-1, false};
     const pid_t child = ::fork();
-    if (child != 0) return child;
+    if (child != 0) {
+        ::close(ready[1]);
+        char c = 0;
+        const bool started = ::read(ready[0], &c, 1) == 1;
+        ::close(ready[0]);
+        return {child, started};
+    }
     // Without /proc an unnamed file cannot be given a name, so the new content
     // goes to a hidden named file from the start. Hiding /proc takes a mount
     // namespace of the child's own, which only a privileged user may make.
@@ -167,7 +180,7 @@ pid_t startEndlessWriter(const std::filesystem::path& page, int ready, bool hide
         const std::string block(1 << 20, 'x');
         for (int i = 0;; ++i) {
             write(block);
-            if (i == 3 && ::write(ready, "!", 1) != 1) ::_exit(3);
+            if (i == 3 && ::write(ready[1], "!", 1) != 1) ::_exit(3);
             ::usleep(1000);
         }
     });
@@ -177,15 +190,10 @@ pid_t startEndlessWriter(const std::filesystem::path& page, int ready, bool hide
 TEST(Replacing, AWriterKilledMidwayLeavesTheOldFileAndNothingElse) {
     TempDir dir;
     const auto page = dir.write("page.htm", "old");
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = startEndlessWriter(page, ready[1], false);
-    ::close(ready[1]);
-    char c = 0;
-    ASSERT_EQ(::read(ready[0], &c, 1), 1);
-    ::close(ready[0]);
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    const Writer writer = startEndlessWriter(page, false);
+    ASSERT_TRUE(writer.started);
+    ::kill(writer.pid, SIGKILL);
+    ::waitpid(writer.pid, nullptr, 0);
     EXPECT_EQ(TempDir::read(page), "old");
     EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
 }
@@ -193,19 +201,13 @@ TEST(Replacing, AWriterKilledMidwayLeavesTheOldFileAndNothingElse) {
 TEST(Replacing, AnInterruptRemovesANamedTemporaryFile) {
     TempDir dir;
     const auto page = dir.write("page.htm", "old");
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = startEndlessWriter(page, ready[1], true);
-    ::close(ready[1]);
-    char c = 0;
-    const bool started = ::read(ready[0], &c, 1) == 1;
-    ::close(ready[0]);
-    if (started) {
+    const Writer writer = startEndlessWriter(page, true);
+    if (writer.started) {
         EXPECT_EQ(namesIn(dir.path()).size(), 2u);  // the page and the hidden new one
-        ::kill(child, SIGINT);
+        ::kill(writer.pid, SIGINT);
     }
     int status = 0;
-    ::waitpid(child, &status, 0);
+    ::waitpid(writer.pid, &status, 0);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace to hide /proc in";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);  // ended as the interrupt ends a program
     EXPECT_EQ(TempDir::read(page), "old");
