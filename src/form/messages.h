@@ -9,13 +9,13 @@ namespace pelin::form {
 
 inline constexpr text::TextView kProgramTitle = u"ぺりん";
 
-// `first`, then the file and the system's reason, each on a line of its own.
+// `first`, then the file and the reason, each on a line of its own.
 inline text::Text fileErrorMessage(text::TextView first, const platform::FileError& error) {
     text::Text out(first);
     out += u"\r\n";
     out += text::fromPath(error.path);
     out += u"\r\n";
-    out += text::fromUtf8(error.reason);
+    out += text::fromUtf8(platform::shownReason(error));
     return out;
 }
 

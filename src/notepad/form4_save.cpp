@@ -41,7 +41,8 @@ bool Form4::SaveToFile() {
         return false;
     }
     if (platform::Result<> written = text::writeCp932File(text::toPath(SavePath), content); !written) {
-        messageBox_.show(text::fromUtf8(written.error().reason) + u"\r\n" + SavePath, form::kMbOk, form::kProgramTitle);
+        messageBox_.show(text::fromUtf8(platform::shownReason(written.error())) + u"\r\n" + SavePath, form::kMbOk,
+                         form::kProgramTitle);
         return false;
     }
     return true;

@@ -1,36 +1,52 @@
-// POSIX file calls. Replacing a file goes through a temporary file and rename(2),
-// which is atomic within one folder.
+// POSIX file calls: reading, sizes and the program's folder. Replacing a file is
+// in replace_posix.cpp.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+#include <cstdint>
+#include <new>
 #include <system_error>
+#include <utility>
 
 #include "platform/files.h"
+#include "platform/posix_fd.h"
 
 namespace pelin::platform {
+namespace posix {
 namespace {
 
-FileError errorOf(const std::filesystem::path& path, int err) { return {path, std::strerror(err)}; }
+FileErrorKind kindOf(int err) {
+    switch (err) {
+    case ENOENT: return FileErrorKind::NotFound;
+    case EACCES:
+    case EPERM: return FileErrorKind::AccessDenied;
+    case EISDIR: return FileErrorKind::IsFolder;
+    case ENOTDIR: return FileErrorKind::NotFolder;
+    case ENOSPC:
+    case EDQUOT: return FileErrorKind::DiskFull;
+    case EROFS: return FileErrorKind::ReadOnlyFileSystem;
+    case ENAMETOOLONG: return FileErrorKind::NameTooLong;
+    case ELOOP: return FileErrorKind::TooManyLinks;
+    case EBUSY:
+    case ETXTBSY: return FileErrorKind::Busy;
+    case EIO: return FileErrorKind::InputOutput;
+    case EFBIG: return FileErrorKind::TooLarge;
+    case ENOMEM: return FileErrorKind::OutOfMemory;
+    default: return FileErrorKind::Other;
+    }
+}
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() { if (fd_ >= 0) ::close(fd_); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int release() { int fd = fd_; fd_ = -1; return fd; }
+}  // namespace
 
-private:
-    int fd_;
-};
+FileError errorOf(const std::filesystem::path& path, int err) {
+    return {path, std::generic_category().message(err), kindOf(err)};
+}
+
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -40,79 +56,96 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+}  // namespace posix
+
+using posix::errorOf;
+using posix::Fd;
+
+namespace {
+
+void closeHandle(std::intptr_t handle) {
+    if (handle >= 0) ::close(static_cast<int>(handle));
+}
+
+// Why a file of this type is not read; nothing for a regular file.
+std::optional<FileError> refusalOf(const std::filesystem::path& path, const struct stat& st) {
+    if (S_ISREG(st.st_mode)) return std::nullopt;
+    return fileError(path, S_ISDIR(st.st_mode) ? FileErrorKind::IsFolder : FileErrorKind::NotRegularFile);
+}
+
 }  // namespace
 
-Result<std::string> readFile(const std::filesystem::path& path) {
-    std::string bytes;
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return errorOf(path, errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return errorOf(path, errno);
-    if (S_ISDIR(st.st_mode)) return errorOf(path, EISDIR);
-    if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errorOf(path, errno);
-        }
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+InputFile::InputFile(std::filesystem::path path, std::intptr_t handle, std::uintmax_t size)
+    : path_(std::move(path)), handle_(handle), size_(size) {}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : path_(std::move(other.path_)), handle_(std::exchange(other.handle_, -1)), size_(other.size_) {}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+    if (this != &other) {
+        closeHandle(handle_);
+        path_ = std::move(other.path_);
+        handle_ = std::exchange(other.handle_, -1);
+        size_ = other.size_;
     }
-    return bytes;
+    return *this;
 }
 
-Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes) {
-    return replaceFileWith(path, [bytes](const ChunkWriter& write) { write(bytes); });
-}
+InputFile::~InputFile() { closeHandle(handle_); }
 
-Result<> replaceFileWith(const std::filesystem::path& path,
-                         const std::function<void(const ChunkWriter& write)>& produce) {
-    // An existing file the user may not write to is refused, as opening it for
-    // output would be; renaming over it would silently bypass its protection. A
-    // file without any write permission counts as read-only even for root.
-    struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode)) return errorOf(path, EISDIR);
-    if (exists && (target.st_mode & 0222) == 0) return errorOf(path, EACCES);
-    if (exists && ::access(path.c_str(), W_OK) != 0) return errorOf(path, errno);
-
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string name = ".";
-    name.append(path.filename().string()).append(".tmp-XXXXXX");
-    std::string tmpl = (folder / name).string();
-    Fd fd(::mkstemp(tmpl.data()));
+Result<InputFile> InputFile::open(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    // Looking first keeps devices from being opened at all (opening some has
+    // effects of its own); the descriptor is checked again, as the name may have
+    // changed in between. O_NONBLOCK makes opening a pipe return at once.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errorOf(path, errno);
+    if (std::optional<FileError> refused = refusalOf(path, st)) return *refused;
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) return errorOf(path, errno);
+    if (::fstat(fd.get(), &st) != 0) return errorOf(path, errno);
+    if (std::optional<FileError> refused = refusalOf(path, st)) return *refused;
+    const auto size = static_cast<std::uintmax_t>(st.st_size);
+    if (size > maxBytes) return fileError(path, FileErrorKind::TooLarge);
+    return InputFile(path, fd.release(), size);
+}
 
-    auto fail = [&](int err) {
-        ::unlink(tmpl.c_str());
-        return errorOf(path, err);
-    };
-    mode_t mode = exists ? (target.st_mode & 07777) : [] {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
-    if (::fchmod(fd.get(), mode) != 0) return fail(errno);
-    int writeError = 0;
-    produce([&](std::string_view chunk) {
-        if (writeError == 0 && !writeAll(fd.get(), chunk)) writeError = errno;
-    });
-    if (writeError != 0) return fail(writeError);
-    if (::fsync(fd.get()) != 0) return fail(errno);
-    if (::close(fd.release()) != 0) return fail(errno);
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) return fail(errno);
-    return {};
+Result<std::size_t> InputFile::read(std::span<char> buffer) {
+    for (;;) {
+        const ssize_t n = ::read(static_cast<int>(handle_), buffer.data(), buffer.size());
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno != EINTR) return errorOf(path_, errno);
+    }
+}
+
+Result<std::string> readFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    Result<InputFile> file = InputFile::open(path, maxBytes);
+    if (!file) return file.error();
+    try {
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(file->size()));
+        char buffer[1 << 16];
+        for (;;) {
+            const Result<std::size_t> n = file->read(buffer);
+            if (!n) return n.error();
+            if (*n == 0) return bytes;
+            if (bytes.size() + *n > maxBytes) return fileError(path, FileErrorKind::TooLarge);
+            bytes.append(buffer, *n);
+        }
+    } catch (const std::bad_alloc&) {
+        return fileError(path, FileErrorKind::OutOfMemory);
+    }
+}
+
+Result<std::uintmax_t> fileSize(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    const Result<InputFile> file = InputFile::open(path, maxBytes);
+    if (!file) return file.error();
+    return file->size();
 }
 
 std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) return std::nullopt;
-    return size;
+    const Result<std::uintmax_t> size = fileSize(path, UINTMAX_MAX);
+    if (!size) return std::nullopt;
+    return *size;
 }
 
 std::filesystem::path programFolder() {

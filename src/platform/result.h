@@ -10,10 +10,46 @@
 
 namespace pelin::platform {
 
+// Why a file operation failed, in the cases the program words itself. Each
+// platform sorts its own error codes into these; anything else is Other, and
+// then only the system's text says what happened.
+enum class FileErrorKind {
+    Other,
+    NotFound,            // no such file, or a folder on the way is missing
+    AccessDenied,        // the user may not read, write or create it
+    IsFolder,            // a file was expected
+    NotFolder,           // a part of the path that should be a folder is a file
+    DiskFull,            // no space left, or the user's quota is used up
+    ReadOnlyFileSystem,  // the drive cannot be written at all
+    NameTooLong,
+    TooManyLinks,        // symbolic links that lead in a circle, or too many of them
+    Busy,                // another program holds it
+    InputOutput,         // the device failed
+    NotRegularFile,      // a pipe, device or socket: nothing the program reads or replaces
+    TooLarge,            // over the size the program accepts for this file
+    OutOfMemory,
+    ContentNotKept,      // the file's content could not be kept as it is (see the writer)
+    Cancelled,           // the producer of a new file gave up (see replaceFileWith)
+};
+
 struct FileError {
     std::filesystem::path path;
-    std::string reason;  // the system's description of the failure, UTF-8
+    std::string reason;  // the system's description of the failure (English in the C locale), UTF-8
+    FileErrorKind kind = FileErrorKind::Other;
 };
+
+// The reason as the program shows it in its windows: a short Japanese text of its
+// own for every kind but Other, the system's text for Other. UTF-8. The caller
+// shows the path beside it.
+std::string shownReason(const FileError& error);
+
+// The reason in short English for the command line: "is a folder", "not a regular
+// file", "too large", …; the system's text for Other.
+std::string englishReason(const FileError& error);
+
+// An error the program finds itself (no system call failed): its reason is the
+// English wording of `kind`.
+FileError fileError(const std::filesystem::path& path, FileErrorKind kind);
 
 template <typename T = void>
 class [[nodiscard]] Result {

@@ -1,5 +1,7 @@
 #include "settings/profile_format.h"
 
+#include <algorithm>
+
 namespace pelin::settings::profile {
 
 namespace {
@@ -100,6 +102,12 @@ std::string_view readForm(std::string_view raw) {
     return raw;
 }
 
+// The length of the line end at `at`: CR LF, LF alone or CR alone; 0 at the end.
+std::size_t lineEndLength(std::string_view file, std::size_t at) {
+    if (at >= file.size()) return 0;
+    return file[at] == '\r' && at + 1 < file.size() && file[at + 1] == '\n' ? 2 : 1;
+}
+
 class LineCursor {
 public:
     explicit LineCursor(std::string_view file, Encoding encoding)
@@ -108,10 +116,8 @@ public:
     bool next(Line& line) {
         if (pos_ >= file_.size()) return false;
         line.begin = pos_;
-        const std::size_t lf = file_.find('\n', pos_);
-        line.end = lf == std::string_view::npos ? file_.size() : lf;
-        line.next = lf == std::string_view::npos ? file_.size() : lf + 1;
-        if (line.end > line.begin && file_[line.end - 1] == '\r') --line.end;
+        line.end = std::min(file_.find_first_of("\r\n", pos_), file_.size());
+        line.next = line.end + lineEndLength(file_, line.end);
         line.parsed = parseLine(file_.substr(line.begin, line.end - line.begin), encoding_);
         pos_ = line.next;
         return true;
@@ -133,11 +139,21 @@ bool readsBackAsKey(std::string_view line, std::string_view key, std::string_vie
            readForm(line.substr(parsed.valueOffset)) == value;
 }
 
+// The line end for lines the program adds: CR alone in a file that ends its lines
+// so (as old Macintosh editors do), so that such a file stays of one kind; CR LF
+// in any other.
+std::string_view lineEndFor(std::string_view file) {
+    const std::size_t cr = file.find('\r');
+    const bool crAlone = cr != std::string_view::npos && cr + 1 < file.size() && file.find('\n') == std::string_view::npos;
+    return crAlone ? kLineEnd.substr(0, 1) : kLineEnd;
+}
+
 // The bytes that end the file's last line when it has no line end yet. A lone CR
-// at the end only needs its LF, so that the line keeps reading as it did.
-std::string_view missingLineEnd(std::string_view file) {
+// at the end of a file of CR LF lines gets its LF, as it was meant to have.
+std::string_view missingLineEnd(std::string_view file, std::string_view lineEnd) {
     if (file.empty() || file == text::kUtf8Bom || file.back() == '\n') return {};
-    return file.back() == '\r' ? kLineEnd.substr(1) : kLineEnd;
+    if (file.back() == '\r') return lineEnd == kLineEnd ? kLineEnd.substr(1) : std::string_view();
+    return lineEnd;
 }
 
 }  // namespace
@@ -203,21 +219,22 @@ std::optional<std::string> withValue(std::string_view file, std::string_view sec
         }
     }
 
+    const std::string_view lineEnd = lineEndFor(file);
     if (lastEntry) {
         const std::string_view before = file.substr(0, lastEntry->next);
         std::string out(before);
-        out += missingLineEnd(before);
+        out += missingLineEnd(before, lineEnd);
         out += keyLine;
-        out += kLineEnd;
+        out += lineEnd;
         out += file.substr(lastEntry->next);
         return out;
     }
     std::string out(file);
-    out += missingLineEnd(file);
+    out += missingLineEnd(file, lineEnd);
     out += header;
-    out += kLineEnd;
+    out += lineEnd;
     out += keyLine;
-    out += kLineEnd;
+    out += lineEnd;
     return out;
 }
 

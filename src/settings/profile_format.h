@@ -12,8 +12,10 @@
 //  - A value enclosed in one pair of equal quotation marks (" or ') is read
 //    without them. A value that would otherwise not read back as written (blanks
 //    at an end, quotes at both ends) is stored inside one extra pair of ".
-//  - Lines end in CR LF; LF alone is read as well. A file that starts with the
-//    UTF-8 byte-order mark holds UTF-8 and is written back as UTF-8.
+//  - Lines end in CR LF; LF alone and CR alone end a line as well, and lines
+//    added to a file that ends its lines with CR alone end so too. A file that
+//    starts with the UTF-8 byte-order mark holds UTF-8 and is written back as
+//    UTF-8 (a UTF-16 file is worked on in its UTF-8 form, see settings_content.h).
 // Writing changes one line or inserts lines; every other byte stays as it was.
 #include <optional>
 #include <string>

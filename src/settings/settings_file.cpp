@@ -1,6 +1,5 @@
 #include "settings/settings_file.h"
 
-#include <system_error>
 #include <utility>
 
 #include "settings/settings_content.h"
@@ -26,18 +25,13 @@ platform::Result<> SettingsFile::WriteSetting(TextView section, TextView key, Te
 
 platform::Result<> SettingsFile::WriteSettings(TextView section, std::span<const SettingValue> values) {
     const std::filesystem::path path = filePath();
-    platform::Result<std::string> read = platform::readFile(path);
-    std::string old;
-    bool exists = true;
-    if (read) {
-        old = std::move(*read);
-    } else {
-        // Only a file that is not there may start empty; one that cannot be read
-        // must not be replaced by a file holding these keys alone.
-        std::error_code ec;
-        if (std::filesystem::exists(path, ec) || ec) return read.error();
-        exists = false;
-    }
+    platform::Result<std::string> read = platform::readFile(path, kMaxFileBytes);
+    // Only a file that is not there may start empty; one that cannot be read (or
+    // is no file: a folder, a pipe) must not be replaced by these keys alone.
+    if (!read && read.error().kind != platform::FileErrorKind::NotFound) return read.error();
+    const bool exists = read.ok();
+    const std::string old = exists ? std::move(*read) : std::string();
+    if (!canWriteInto(old)) return platform::fileError(path, platform::FileErrorKind::ContentNotKept);
     std::string updated = old;
     for (const SettingValue& setting : values) {
         std::optional<std::string> next = writeSettingTo(updated, section, setting.key, setting.value);
@@ -45,11 +39,13 @@ platform::Result<> SettingsFile::WriteSettings(TextView section, std::span<const
         updated = std::move(*next);
     }
     if (exists && updated == old) return {};
+    // A file that could not be read back must not be written either.
+    if (updated.size() > kMaxFileBytes) return platform::fileError(path, platform::FileErrorKind::TooLarge);
     return platform::replaceFile(path, updated);
 }
 
 Text SettingsFile::ReadSetting(TextView section, TextView key) const {
-    const platform::Result<std::string> bytes = platform::readFile(filePath());
+    const platform::Result<std::string> bytes = platform::readFile(filePath(), kMaxFileBytes);
     return bytes ? readSettingFrom(*bytes, section, key) : Text();
 }
 

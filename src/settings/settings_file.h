@@ -1,6 +1,7 @@
 #pragma once
 // The settings file "Pelin.ini": one key read or written at a time, nothing cached,
 // so every read sees the file as it is on disk.
+#include <cstdint>
 #include <filesystem>
 #include <span>
 
@@ -21,6 +22,9 @@ struct SettingValue {
 class SettingsFile {
 public:
     static constexpr const char* kFileName = "Pelin.ini";
+    // Far beyond any file of answers; a larger one is not read (every key reads
+    // empty) and not written.
+    static constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{4} << 20;
 
     // `folder` holds "Pelin.ini" (the program's folder, or wherever tests point).
     explicit SettingsFile(std::filesystem::path folder);
@@ -30,8 +34,9 @@ public:
     std::filesystem::path filePath() const;
 
     // Writes one key; the file and the section are created when missing. The file
-    // is replaced whole (temporary file, then rename), so a failed write leaves the
-    // old file. Returns the error when the file could not be read or written.
+    // is replaced whole (see platform::replaceFile: a symbolic link is followed),
+    // so a failed write leaves the old file. Returns the error when the file could
+    // not be read or written, is no regular file, or could not keep its encoding.
     platform::Result<> WriteSetting(TextView section, TextView key, TextView value);
 
     // Writes several keys of one section in one replacement of the file: the file
@@ -40,7 +45,8 @@ public:
     // Nothing is written when any key cannot be stored.
     platform::Result<> WriteSettings(TextView section, std::span<const SettingValue> values);
 
-    // Reads one key; "" when the file, section or key is missing.
+    // Reads one key; "" when the file, section or key is missing, and when the
+    // file cannot be read or is no regular file (a folder, a pipe, a device).
     Text ReadSetting(TextView section, TextView key) const;
 
 private:

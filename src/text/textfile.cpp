@@ -1,13 +1,18 @@
 #include "text/textfile.h"
 
+#include <new>
 #include <string>
 
 namespace pelin::text {
 
-platform::Result<Text> readCp932File(const std::filesystem::path& path) {
-    platform::Result<std::string> bytes = platform::readFile(path);
+platform::Result<Text> readCp932File(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    platform::Result<std::string> bytes = platform::readFile(path, maxBytes);
     if (!bytes) return bytes.error();
-    return fromCp932(*bytes);
+    try {
+        return fromCp932(*bytes);
+    } catch (const std::bad_alloc&) {
+        return platform::fileError(path, platform::FileErrorKind::OutOfMemory);
+    }
 }
 
 platform::Result<> writeCp932File(const std::filesystem::path& path, TextView text) {

@@ -7,8 +7,10 @@
 
 namespace pelin::text {
 
-// Reads a code page 932 text file (every byte kept, see codepage.h).
-platform::Result<Text> readCp932File(const std::filesystem::path& path);
+// Reads a code page 932 text file (every byte kept, see codepage.h) of at most
+// `maxBytes`: such files are read whole to be shown or edited.
+platform::Result<Text> readCp932File(const std::filesystem::path& path,
+                                     std::uintmax_t maxBytes = platform::kMaxShownFileBytes);
 
 // Replaces the file with `text` in code page 932 (temporary file, then rename).
 platform::Result<> writeCp932File(const std::filesystem::path& path, TextView text);

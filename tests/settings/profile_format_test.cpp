@@ -75,6 +75,17 @@ TEST(ProfileRead, LfOnlyAndByteOrderMark) {
     EXPECT_EQ(find(bom, "Setei", "LangS"), "1");
 }
 
+TEST(ProfileFormat, LinesEndedByCrAloneAreLinesAndStaySo) {
+    const std::string file = "[Setei]\rSetei=Auto\rLangS=1\r[Data]\rChar=c.pcf";
+    EXPECT_EQ(find(file, "Setei", "LangS"), "1");
+    EXPECT_EQ(find(file, "Data", "Char"), "c.pcf");
+    EXPECT_EQ(write(file, "Setei", "LangS", "2"), "[Setei]\rSetei=Auto\rLangS=2\r[Data]\rChar=c.pcf");
+    EXPECT_EQ(write(file, "Setei", "CSS", "a.css"), "[Setei]\rSetei=Auto\rLangS=1\rCSS=a.css\r[Data]\rChar=c.pcf");
+    EXPECT_EQ(write(file, "New", "k", "v"), file + "\r[New]\rk=v\r");
+    // A lone CR inside a file of CR LF lines ends a line too.
+    EXPECT_EQ(find("[S]\r\na=1\rb=2\r\n", "S", "b"), "2");
+}
+
 TEST(ProfileWrite, FirstWriteCreatesSectionAndKey) {
     EXPECT_EQ(write("", "Setei", "Setei", "Auto"), "[Setei]\r\nSetei=Auto\r\n");
     EXPECT_EQ(write("x=1", "Data", "Char", "c.pcf"), "x=1\r\n[Data]\r\nChar=c.pcf\r\n");

@@ -1,13 +1,16 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "settings/answer_keys.h"
 #include "settings_test_folder.h"
+#include "text/utf16.h"
 
 namespace pelin::settings {
 namespace {
@@ -93,6 +96,69 @@ TEST_F(FileTest, HandEditedFilesAreReadAndKeptAsTheyAre) {
     const Text bad = settings.ReadSetting(u"Setei", u"Bad");
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Bad2", bad));
     EXPECT_EQ(fileBytes(), "[Setei]\r\nBad=\xFF\x81\r\nBad2=\xFF\x81\r\n");
+}
+
+TEST_F(FileTest, ValuesOutsideTheCodePageComeBackExactly) {
+    SettingsFile settings(folder_);
+    const Text folder = u"/home/josé/テキスト/";
+    const Text character = u"/opt/pelin/😀.pcf";
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Pash", folder));
+    EXPECT_TRUE(settings.WriteSetting(u"Data", u"Char", character));
+    EXPECT_EQ(settings.ReadSetting(u"Setei", u"Pash"), folder);
+    EXPECT_EQ(settings.ReadSetting(u"Data", u"Char"), character);
+    EXPECT_EQ(fileBytes(), "[Setei]\r\nPash=@Lines:/home/jos\\u{E9}/\x83\x65\x83\x4C\x83\x58\x83\x67/\r\n"
+                           "[Data]\r\nChar=@Lines:/opt/pelin/\\u{1F600}.pcf\r\n");
+    // Characters the code page writes as others ("¥" as "\") come back as typed.
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebTitleS", u"¥1,000−"));
+    EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), u"¥1,000−");
+}
+
+TEST_F(FileTest, Utf16FilesAreReadAndWrittenBackInUtf16) {
+    using text::ByteOrder;
+    for (const ByteOrder order : {ByteOrder::LittleEndian, ByteOrder::BigEndian}) {
+        const std::string bom(order == ByteOrder::LittleEndian ? text::kUtf16LeBom : text::kUtf16BeBom);
+        const auto utf16 = [&](TextView content) { return bom + text::toUtf16(content, order); };
+        SettingsFile settings(folder_);
+        putFile(utf16(u"; Unicode\r\n[Setei]\r\nWebTitleS=ぺりん\r\n"));
+        EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), u"ぺりん");
+        EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Pash", u"/home/josé/"));
+        EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebTitleS", u"한국"));
+        EXPECT_EQ(fileBytes(), utf16(u"; Unicode\r\n[Setei]\r\nWebTitleS=한국\r\nPash=/home/josé/\r\n"));
+
+        // Bytes that are no UTF-16 text could not be kept: the file is left alone.
+        putFile(utf16(u"[Setei]\r\n") + "x");
+        const platform::Result<> refused = settings.WriteSetting(u"Setei", u"LangS", u"1");
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.error().kind, platform::FileErrorKind::ContentNotKept);
+        EXPECT_EQ(fileBytes(), utf16(u"[Setei]\r\n") + "x");
+    }
+}
+
+TEST_F(FileTest, WhatIsNoRegularFileReadsAsNoFileAndIsNeverWritten) {
+    SettingsFile settings(folder_);
+    ASSERT_EQ(::mkfifo(settings.filePath().c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(settings.ReadSetting(u"Setei", u"LangS"), u"");
+    const platform::Result<> written = settings.WriteSetting(u"Setei", u"LangS", u"1");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, platform::FileErrorKind::NotRegularFile);
+    EXPECT_TRUE(std::filesystem::is_fifo(settings.filePath()));
+
+    std::filesystem::remove(settings.filePath());
+    std::filesystem::create_symlink("/dev/zero", settings.filePath());
+    EXPECT_EQ(settings.ReadSetting(u"Setei", u"LangS"), u"");
+    EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+}
+
+TEST_F(FileTest, ALinkedSettingsFileIsWrittenWhereItPoints) {
+    std::filesystem::create_directories(folder_ / "shared");
+    SettingsFile settings(folder_);
+    std::filesystem::create_symlink("shared/real.ini", settings.filePath());
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"Setei", u"Auto"));
+    EXPECT_TRUE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+    EXPECT_TRUE(std::filesystem::is_symlink(settings.filePath()));
+    EXPECT_EQ(platform::readFile(folder_ / "shared" / "real.ini").value(), "[Setei]\r\nSetei=Auto\r\nLangS=1\r\n");
 }
 
 TEST_F(FileTest, ASaveOfSeveralKeysWritesWhatSingleWritesWould) {

@@ -26,6 +26,9 @@ TEST(SettingsFuzzCases, KnownInputsStayHarmless) {
     // A byte that is no character next to a character the code page writes in
     // another form.
     run("\x00\x02\x05\xEE\xEEmmentS=\"xmmentS=\"x;\n\"\r\r\n\x00\x00\x00\x00"sv);
+    // A value of UTF-16 units holding "¥", which the code page writes as "\", in
+    // its escaped form.
+    run("\x5C\xE2\x5C\x12\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xA5\x00\xA5"sv);
 }
 
 }  // namespace

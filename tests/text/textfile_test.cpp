@@ -30,14 +30,15 @@ TEST(TextFile, MissingFileReportsTheSystemReason) {
     EXPECT_FALSE(read.error().reason.empty());
 }
 
-TEST(TextFile, FailedReplaceLeavesTheOldFile) {
+TEST(TextFile, ANewFileInAFolderThatCannotBeWrittenIsRefused) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
     TempDir dir;
-    auto path = dir.write("page.htm", "old");
     ::chmod(dir.path().c_str(), 0555);
-    EXPECT_FALSE(writeCp932File(path, u"new"));
+    const platform::Result<> written = writeCp932File(dir / "page.htm", u"new");
     ::chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(TempDir::read(path), "old");
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, platform::FileErrorKind::AccessDenied);
+    EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
 }
 
 TEST(TextFile, ReadOnlyTargetIsRefusedAndKept) {

@@ -1,0 +1,218 @@
+// Replacing a file as users have them: behind symbolic links, owned by someone
+// else, in folders they cannot write, with further names, and interrupted.
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "support/temp_dir.h"
+
+namespace pelin::platform {
+namespace {
+
+using pelin::testing::TempDir;
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+using Names = std::vector<std::string>;
+
+// Runs `body` in a child process; its exit status, or 1000 + the signal that ended it.
+int inChild(const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
+}
+
+constexpr uid_t kNobody = 65534;
+
+TEST(Replacing, SymbolicLinksAreFollowedAndStay) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "site");
+    std::filesystem::create_directory(dir / "links");
+    const auto page = dir.write("site/page.htm", "old");
+    std::filesystem::create_symlink("../site/page.htm", dir / "links" / "page.htm");
+    std::filesystem::create_symlink(dir / "links" / "page.htm", dir / "chain.htm");  // a link to a link
+
+    ASSERT_TRUE(replaceFile(dir / "chain.htm", "new"));
+    EXPECT_EQ(TempDir::read(page), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "chain.htm"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "links" / "page.htm"));
+    EXPECT_EQ(namesIn(dir / "site"), Names{"page.htm"});
+
+    // A link to a file not there yet makes the file where the link points.
+    std::filesystem::create_symlink("site/made.htm", dir / "made-link.htm");
+    ASSERT_TRUE(replaceFile(dir / "made-link.htm", "made"));
+    EXPECT_EQ(TempDir::read(dir / "site" / "made.htm"), "made");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "made-link.htm"));
+
+    std::filesystem::create_symlink("b", dir / "a");
+    std::filesystem::create_symlink("a", dir / "b");
+    const Result<> circle = replaceFile(dir / "a", "x");
+    ASSERT_FALSE(circle);
+    EXPECT_EQ(circle.error().kind, FileErrorKind::TooManyLinks);
+    EXPECT_EQ(circle.error().path, dir / "a");
+}
+
+TEST(Replacing, OwnerGroupAndPermissionsAreKept) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    ::chmod(page.c_str(), 0640);
+    // Only the super-user can hand a file to someone else, and only the
+    // super-user's replacement could take it from them.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(page.c_str(), 12345, 23456), 0);
+    }
+    ASSERT_TRUE(replaceFile(page, "new"));
+    struct stat st {};
+    ASSERT_EQ(::stat(page.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 12345u);
+        EXPECT_EQ(st.st_gid, 23456u);
+    }
+    EXPECT_EQ(TempDir::read(page), "new");
+    EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
+}
+
+TEST(Replacing, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
+    TempDir dir;
+    const auto folder = dir / "locked";
+    std::filesystem::create_directory(folder);
+    const auto page = dir.write("locked/page.htm", "the old page, longer than the new one");
+    struct stat before {};
+    ::stat(page.c_str(), &before);
+    // The super-user may write anywhere: the replacement runs as an ordinary user.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(page.c_str(), kNobody, kNobody), 0);
+    }
+    ::chmod(folder.c_str(), 0555);
+    const int status = inChild([&] {
+        if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) return 2;
+        return replaceFile(page, "new page") ? 0 : 1;
+    });
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(TempDir::read(page), "new page");
+    struct stat after {};
+    ::stat(page.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(namesIn(folder), Names{"page.htm"});
+}
+
+TEST(Replacing, AFileWithFurtherNamesStaysOneFile) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    std::filesystem::create_hard_link(page, dir / "same.htm");
+    ASSERT_TRUE(replaceFile(page, "new"));
+    EXPECT_EQ(TempDir::read(dir / "same.htm"), "new");
+    EXPECT_EQ(std::filesystem::hard_link_count(page), 2u);
+    EXPECT_EQ(namesIn(dir.path()), (Names{"page.htm", "same.htm"}));
+}
+
+TEST(Replacing, AProducerThatFailsLeavesTheOldFileAndNothingElse) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    const auto halfThen = [](auto thrown) {
+        return [thrown](const ChunkWriter& write) {
+            write("half a page");
+            throw thrown;
+        };
+    };
+    const Result<> cancelled = replaceFileWith(page, halfThen(WriteAbandoned{}));
+    ASSERT_FALSE(cancelled);
+    EXPECT_EQ(cancelled.error().kind, FileErrorKind::Cancelled);
+    const Result<> outOfMemory = replaceFileWith(page, halfThen(std::bad_alloc{}));
+    ASSERT_FALSE(outOfMemory);
+    EXPECT_EQ(outOfMemory.error().kind, FileErrorKind::OutOfMemory);
+    EXPECT_THROW((void)replaceFileWith(page, halfThen(std::runtime_error("a fault"))), std::runtime_error);
+    EXPECT_FALSE(replaceFileWith(dir / "new.htm", halfThen(WriteAbandoned{})));
+
+    EXPECT_EQ(TempDir::read(page), "old");
+    EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
+}
+
+struct Writer {
+    pid_t pid;
+    bool started;  // part of the new page is written
+};
+
+// Starts a child that replaces `page` with a page that never ends, and waits
+// until part of it is written.
+Writer startEndlessWriter(const std::filesystem::path& page, bool hideProc) {
+    int ready[2];
+    if (::pipe(ready) != 0) return {-1, false};
+    const pid_t child = ::fork();
+    if (child != 0) {
+        ::close(ready[1]);
+        char c = 0;
+        const bool started = ::read(ready[0], &c, 1) == 1;
+        ::close(ready[0]);
+        return {child, started};
+    }
+    // Without /proc an unnamed file cannot be given a name, so the new content
+    // goes to a hidden named file from the start. Hiding /proc takes a mount
+    // namespace of the child's own, which only a privileged user may make.
+    if (hideProc && (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                     ::mount("none", "/proc", "tmpfs", 0, nullptr) != 0))
+        ::_exit(77);
+    removeTemporaryFilesOnInterrupt();
+    (void)replaceFileWith(page, [&](const ChunkWriter& write) {
+        const std::string block(1 << 20, 'x');
+        for (int i = 0;; ++i) {
+            write(block);
+            if (i == 3 && ::write(ready[1], "!", 1) != 1) ::_exit(3);
+            ::usleep(1000);
+        }
+    });
+    ::_exit(1);
+}
+
+TEST(Replacing, AWriterKilledMidwayLeavesTheOldFileAndNothingElse) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    const Writer writer = startEndlessWriter(page, false);
+    ASSERT_TRUE(writer.started);
+    ::kill(writer.pid, SIGKILL);
+    ::waitpid(writer.pid, nullptr, 0);
+    EXPECT_EQ(TempDir::read(page), "old");
+    EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
+}
+
+TEST(Replacing, AnInterruptRemovesANamedTemporaryFile) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    const Writer writer = startEndlessWriter(page, true);
+    if (writer.started) {
+        EXPECT_EQ(namesIn(dir.path()).size(), 2u);  // the page and the hidden new one
+        ::kill(writer.pid, SIGINT);
+    }
+    int status = 0;
+    ::waitpid(writer.pid, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace to hide /proc in";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);  // ended as the interrupt ends a program
+    EXPECT_EQ(TempDir::read(page), "old");
+    EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
+}
+
+}  // namespace
+}  // namespace pelin::platform
