@@ -6,8 +6,8 @@
 
 #include "shell/qt/file_shell.h"
 #include "support/temp_dir.h"
+#include "support/window_shot.h"
 #include "text/textfile.h"
-#include "window_fixture.h"
 
 namespace pelin::shell::qt {
 namespace {
@@ -47,6 +47,10 @@ TEST(PropertiesWindow, ShowsTheFileAndIsOneWindow) {
     testing::saveShot(*window, "properties-missing");
     EXPECT_FALSE(shell.showInternetOptions());
     delete window;
+}
+
+TEST(Shell, NoInternetOptionsPanelHere) {
+    EXPECT_FALSE(FileShell().showInternetOptions());
 }
 
 }  // namespace

@@ -16,11 +16,10 @@
 
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
-#include "form/qt/qt_text.h"
-#include "qt_test_support.h"
+#include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
-#include "test_platform.h"
-#include "wizard/fakes.h"
+#include "support/test_platform.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::wizard::qt {

@@ -7,8 +7,7 @@
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "shell/qt/file_shell.h"
-#include "qt_test_support.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
 
 namespace pelin::form::qt {
@@ -52,10 +51,6 @@ TEST(Clipboard, RoundTripsText) {
     clipboard.setText(u"ぺりん\r\nText");
     EXPECT_TRUE(clipboard.hasText());
     EXPECT_EQ(clipboard.text(), u"ぺりん\r\nText");
-}
-
-TEST(Shell, NoInternetOptionsPanelHere) {
-    EXPECT_FALSE(shell::qt::FileShell().showInternetOptions());
 }
 
 class NoBackend : public CommonDialogBackend {

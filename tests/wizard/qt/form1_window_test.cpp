@@ -19,9 +19,9 @@
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "qt_test_support.h"
+#include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
 
 namespace pelin::wizard::qt {
 namespace {
