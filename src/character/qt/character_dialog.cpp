@@ -34,7 +34,14 @@ CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::Settin
     buildWidgets();
 }
 
-CharacterDialog::~CharacterDialog() = default;
+CharacterDialog::~CharacterDialog() {
+    // The binder and the list's moves reach into the model, which goes before
+    // the widgets do: nothing they send from here on may reach it.
+    delete binder_;
+    binder_ = nullptr;
+    list_->disconnect(this);
+    model_.reset();
+}
 
 void CharacterDialog::buildWidgets() {
     list_ = new QListWidget(this);

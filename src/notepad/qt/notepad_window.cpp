@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -59,7 +60,15 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
     resize(Form4::kClientWidth, Form4::kClientHeight + menuBar()->sizeHint().height());
 }
 
-NotepadWindow::~NotepadWindow() = default;
+NotepadWindow::~NotepadWindow() {
+    // The model and this window's values go before the editor and the menus do:
+    // nothing those send from here on may reach them.
+    editor_->document()->disconnect(this);
+    for (const auto& [item, action] : actions_) {
+        action->disconnect(this);
+        if (QMenu* menu = action->menu()) menu->disconnect(this);
+    }
+}
 
 void NotepadWindow::buildMenus() {
     QMenu* menu = nullptr;

@@ -75,8 +75,13 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
 
 Form1Window::~Form1Window() {
     emit aboutToBeDestroyed(this);
-    // The menus outlive the model by a moment; nothing may draw them from it.
+    // The widgets and menus outlive the model by a moment: nothing may draw them
+    // from it, and none of their signals or events may reach it. The binder
+    // holds every connection and event filter that does.
     if (menus_) menus_->leaveWindow(*this);
+    delete binder_;
+    binder_ = nullptr;
+    model_.reset();
 }
 
 void Form1Window::buildWidgets() {

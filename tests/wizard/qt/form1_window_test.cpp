@@ -203,5 +203,18 @@ TEST_F(Form1WindowTest, StartUpWithEverySavedAnswerShowsThemInTheWidgets) {
     EXPECT_NE(client.pixelColor(61, 62), client.pixelColor(client.width() - 2, 2));
 }
 
+TEST_F(Form1WindowTest, NoWidgetReachesTheModelOnceItIsGone) {
+    open();
+    // The binder carries every input of the widgets to the model, which goes
+    // with the window before Qt deletes the widgets.
+    QPointer<form::qt::Binder> binder = window->findChild<form::qt::Binder*>();
+    ASSERT_TRUE(binder);
+    bool binderOutlivedAWidget = false;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        QObject::connect(w, &QObject::destroyed, [&] { binderOutlivedAWidget |= !binder.isNull(); });
+    delete window.data();
+    EXPECT_FALSE(binderOutlivedAWidget);
+}
+
 }  // namespace
 }  // namespace pelin::wizard::qt
