@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "character/qt/character_dialog.h"
+#include "form/qt/qt_text.h"
 #include "notepad/qt/notepad_window.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -55,7 +56,7 @@ TEST_F(MainWindowLinks, TheNotepadSavesToTheMainWindowsPageEvenAfterItIsGone) {
 TEST_F(MainWindowLinks, OkInTheCharacterDialogGivesTheMainWindowItsPicture) {
     QImage image(40, 60, QImage::Format_RGB32);
     image.fill(Qt::red);
-    ASSERT_TRUE(image.save(QString::fromStdString((program / "a.pcf").string()), "BMP"));
+    ASSERT_TRUE(image.save(form::qt::fromPath(program / "a.pcf"), "BMP"));
     characterDialogOf(*main, platform.pictures, ini, program.path())();
     auto* dialog = main->findChild<character::qt::CharacterDialog*>();
     ASSERT_NE(dialog, nullptr);

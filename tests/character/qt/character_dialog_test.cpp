@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "form/qt/platform_services.h"
+#include "form/qt/qt_text.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/window_shot.h"
@@ -31,7 +32,7 @@ protected:
     void picture(const char* name, const char* format, QColor colour) {
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(colour);
-        ASSERT_TRUE(image.save(QString::fromStdString((program / name).string()), format));
+        ASSERT_TRUE(image.save(form::qt::fromPath(program / name), format));
     }
     CharacterDialog* dialog() { return main.findChild<CharacterDialog*>(); }
     template <typename W>
