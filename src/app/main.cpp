@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/settings_location.h"
 #include "app/splash_window.h"
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 #include "platform/files.h"
 
 namespace {
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.31"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(pelin::app::programIcon());
-    QApplication::setFont(pelin::app::uiFont(9));
+    QApplication::setFont(pelin::form::qt::uiFont(9));
     // Qt's own dialogs (files, colours, message box buttons) speak Japanese too.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,29 +1,56 @@
 #include "app/main_window.h"
 
 #include <QIcon>
+#include <QPointer>
 
-#include "app/ui_look.h"
+#include "app/icon_menus.h"
+#include "app/version_window.h"
 #include "character/qt/character_dialog.h"
-#include "notepad/qt/notepad_window.h"
-#include "wizard/qt/form1_window.h"
+#include "form/qt/classic_look.h"
 
 namespace pelin::app {
 
 QIcon programIcon() {
     QIcon icon;
     for (const char* size : {"16", "32", "48", "256"})
-        icon.addPixmap(bundledPicture(QStringLiteral("pelin-") + QLatin1String(size)));
+        icon.addPixmap(form::qt::bundledPicture(QStringLiteral("pelin-") + QLatin1String(size)));
     return icon;
+}
+
+ProgramServices::ProgramServices() {
+    windows.notepad = [this](form::TextView text) { notepad.show(text); };
+    windows.versionWindow = [] { showVersionWindow(); };
+}
+
+void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& window) {
+    // The link is dropped as the window goes, so it never outlives the window.
+    wizard::qt::Form1Window* main = &window;
+    notepad.linkMainWindow({[main] { return main->model().settings.HTMLFilePass; },
+                            [main]() -> form::CommonDialog& { return main->model().commonDialog(); }});
+    QObject::connect(&window, &wizard::qt::Form1Window::aboutToBeDestroyed,
+                     [notepad]() mutable { notepad.unlinkMainWindow(); });
+}
+
+std::function<void()> characterDialogOf(wizard::qt::Form1Window& window, form::PictureLoader& pictures,
+                                        settings::SettingsFile& ini, const std::filesystem::path& programFolder) {
+    QPointer<wizard::qt::Form1Window> main(&window);
+    return character::qt::characterDialogOpener(pictures, ini, programFolder, window,
+                                                [main](std::shared_ptr<form::Picture> picture) {
+                                                    if (!main) return;
+                                                    main->model().picture = std::move(picture);
+                                                    main->refresh();
+                                                });
 }
 
 QWidget* showMainWindow(ProgramContext& context) {
     if (!context.ini) context.ini = std::make_unique<settings::SettingsFile>(context.settingsFolder);
-    form::Services services = context.platform.services();
-    auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.programFolder, false});
-    context.platform.setParentWindow(window);
-    notepad::qt::attachNotepad(context.platform.windows, context.platform.dialogs, *window);
-    character::qt::attachCharacterDialog(context.platform.windows, context.platform.pictures, *context.ini,
-                                         context.programFolder, *window);
+    ProgramServices& platform = context.platform;
+    form::Services services = platform.services();
+    auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.programFolder, false}, &iconMenus());
+    platform.setParentWindow(window);
+    linkNotepad(platform.notepad, *window);
+    platform.windows.characterDialog = characterDialogOf(*window, platform.pictures, *context.ini,
+                                                         context.programFolder);
     window->Form_Load();
     window->show();
     return window;

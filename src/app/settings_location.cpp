@@ -1,31 +1,36 @@
 #include "app/settings_location.h"
 
-#include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QUuid>
+#include <fstream>
+#include <system_error>
+
+#include "form/qt/qt_text.h"
 
 namespace pelin::app {
 
-namespace {
-QString toQt(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-}  // namespace
-
+// The folders are tried by the program's own file calls: Qt's could not reach a
+// folder whose name is not UTF-8.
 bool canCreateFilesIn(const std::filesystem::path& folder) {
-    if (folder.empty() || !QDir(toQt(folder)).exists()) return false;
-    QTemporaryFile probe(toQt(folder / "Pelin.ini.XXXXXX"));
-    return probe.open();  // removed again when `probe` goes
+    std::error_code error;
+    if (folder.empty() || !std::filesystem::is_directory(folder, error)) return false;
+    const std::string unique = QUuid::createUuid().toString(QUuid::Id128).toStdString();
+    const std::filesystem::path probe = folder / ("Pelin.ini." + unique);
+    if (!std::ofstream(probe)) return false;
+    std::filesystem::remove(probe, error);
+    return true;
 }
 
 std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programFolder,
                                            const std::filesystem::path& userFolder) {
     if (canCreateFilesIn(programFolder)) return programFolder;
-    QDir().mkpath(toQt(userFolder));
+    std::error_code error;
+    std::filesystem::create_directories(userFolder, error);
     return userFolder;
 }
 
 std::filesystem::path userSettingsFolder() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path((base + QStringLiteral("/pelin")).toStdString());
+    return form::qt::toPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) / "pelin";
 }
 
 }  // namespace pelin::app

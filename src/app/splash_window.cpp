@@ -5,12 +5,16 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::app {
 
+using form::qt::bundledPicture;
+using form::qt::kDarkGrey;
+using form::qt::placeLabel;
 using form::qt::twips;
+using form::qt::uiFont;
 
 namespace {
 

@@ -4,14 +4,21 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
-#include "app/ui_look.h"
+#include "form/qt/bring_forward.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::app {
 
+using form::qt::bundledPicture;
+using form::qt::fitLabelWidth;
+using form::qt::kDarkGrey;
+using form::qt::placeLabel;
 using form::qt::twips;
+using form::qt::uiFont;
 
 namespace {
 
@@ -125,6 +132,13 @@ bool VersionWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+VersionWindow* showVersionWindow() {
+    static QPointer<VersionWindow> window;
+    if (!window) window = new VersionWindow();
+    form::qt::bringForward(*window);
+    return window.data();
 }
 
 }  // namespace pelin::app

@@ -28,4 +28,8 @@ private:
     QLabel* ok_ = nullptr;
 };
 
+// Shows the program's one version window: created on first use, brought forward
+// while it is open. Returns it.
+VersionWindow* showVersionWindow();
+
 }  // namespace pelin::app

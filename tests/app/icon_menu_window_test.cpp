@@ -8,10 +8,11 @@
 #include <gtest/gtest.h>
 #include <functional>
 
+#include "app/icon_menus.h"
 #include "form/qt/qt_text.h"
 #include "iconmenu/qt/qt_menu_host.h"
 #include "support/temp_dir.h"
-#include "test_platform.h"
+#include "support/test_platform.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::wizard::qt {
@@ -44,7 +45,7 @@ protected:
     Form1Window& open() {
         std::filesystem::create_directories(program);
         form::Services services = platform.services();
-        window = new Form1Window(services, ini, {program, false});
+        window = new Form1Window(services, ini, {program, false}, &app::iconMenus());
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->Form_Load();
         window->show();

@@ -14,14 +14,15 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "app/icon_menus.h"
 #include "app/splash_window.h"
-#include "app/ui_look.h"
 #include "app/version_window.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
-#include "qt_test_support.h"
+#include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
 #include "wizard/qt/form1_window.h"
 
 namespace {
@@ -70,7 +71,7 @@ void saveMenu(QMainWindow& window, std::initializer_list<int> path, const QStrin
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(pelin::app::uiFont(9));
+    QApplication::setFont(pelin::form::qt::uiFont(9));
     QApplication::setQuitOnLastWindowClosed(false);
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
     pelin::testing::FakeWindows windows;
     pelin::form::Services services{messages, dialogs, pictures, clipboard, shell, windows};
     dialogs.chooseFile(source);
-    pelin::wizard::qt::Form1Window window(services, ini, {dir.path(), false});
+    pelin::wizard::qt::Form1Window window(services, ini, {dir.path(), false}, &pelin::app::iconMenus());
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.Form_Load();
     pelin::wizard::Form1& model = window.model();

@@ -32,7 +32,7 @@ TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFiles) {
 TEST(SettingsLocation, UserFolderFollowsXdgConfigHome) {
     testing::TempDir home;
     const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.path().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.path().native()));
     EXPECT_EQ(userSettingsFolder(), home / "pelin");
     if (old.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
     else qputenv("XDG_CONFIG_HOME", old);

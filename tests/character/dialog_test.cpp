@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fakes.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
 
 namespace pelin::character {
 namespace {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "support/fakes.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
 
 namespace pelin::notepad {
 namespace {

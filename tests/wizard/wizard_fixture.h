@@ -11,8 +11,8 @@
 
 #include "iconmenu/fake_menu_host.h"
 #include "settings/settings_file.h"
+#include "support/fakes.h"
 #include "text/textfile.h"
-#include "wizard/fakes.h"
 #include "wizard/form1.h"
 
 namespace pelin::testing {

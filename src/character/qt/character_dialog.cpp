@@ -6,12 +6,11 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/ui_look.h"
-#include "app/window_service.h"
 #include "form/qt/binder.h"
+#include "form/qt/bring_forward.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "wizard/qt/form1_window.h"
 
 namespace pelin::character::qt {
 
@@ -35,7 +34,14 @@ CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::Settin
     buildWidgets();
 }
 
-CharacterDialog::~CharacterDialog() = default;
+CharacterDialog::~CharacterDialog() {
+    // The binder and the list's moves reach into the model, which goes before
+    // the widgets do: nothing they send from here on may reach it.
+    delete binder_;
+    binder_ = nullptr;
+    list_->disconnect(this);
+    model_.reset();
+}
 
 void CharacterDialog::buildWidgets() {
     list_ = new QListWidget(this);
@@ -45,7 +51,7 @@ void CharacterDialog::buildWidgets() {
     preview_->setScaledContents(true);  // the picture is stretched to the box
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
-    QFont bold = app::uiFont(11.25, true);
+    QFont bold = form::qt::uiFont(11.25, true);
     bold.setFamilies(QStringList{QStringLiteral("MS UI Gothic")} + bold.families());
     label->setFont(bold);
     for (const char* name : {"OKButton", "CancelButton", "Redata"}) {
@@ -64,7 +70,7 @@ void CharacterDialog::buildWidgets() {
     // A fallback font taller than the one the dialog was drawn for must not
     // run the heading into the preview below it.
     label->setText(toQString(model_->Label1.caption));
-    app::placeLabel(*label, 2280, 0, 1335, 255);
+    form::qt::placeLabel(*label, 2280, 0, 1335, 255);
     label->raise();
     list_->setToolTip(toQString(model_->PCFFile.toolTip));
 
@@ -112,25 +118,22 @@ void CharacterDialog::showPreview() {
         preview_->clear();
 }
 
-void attachCharacterDialog(app::QtWindowService& windows, form::PictureLoader& pictures,
-                           settings::SettingsFile& ini, std::filesystem::path programFolder,
-                           wizard::qt::Form1Window& mainWindow) {
-    QPointer<wizard::qt::Form1Window> main(&mainWindow);
+std::function<void()> characterDialogOpener(form::PictureLoader& pictures, settings::SettingsFile& ini,
+                                            std::filesystem::path programFolder, QWidget& owner,
+                                            std::function<void(std::shared_ptr<form::Picture>)> setMainPicture) {
+    QPointer<QWidget> parent(&owner);
     auto dialog = std::make_shared<QPointer<CharacterDialog>>();
-    windows.characterDialog = [main, dialog, &pictures, &ini, programFolder] {
-        if (!main) return;
+    return [parent, dialog, &pictures, &ini, programFolder = std::move(programFolder),
+            setMainPicture = std::move(setMainPicture)] {
+        if (!parent) return;
         if (!*dialog) {
-            auto* created = new CharacterDialog(pictures, ini, programFolder, main.data());
-            created->model().setMainPicture = [main](std::shared_ptr<form::Picture> picture) {
-                if (!main) return;
-                main->model().picture = std::move(picture);
-                main->refresh();
-            };
+            auto* created = new CharacterDialog(pictures, ini, programFolder, parent.data());
+            created->model().setMainPicture = setMainPicture;
             created->model().Form_Load();
             created->refresh();
             *dialog = created;
         }
-        app::bringForward(**dialog);
+        form::qt::bringForward(**dialog);
     };
 }
 

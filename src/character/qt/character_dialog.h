@@ -4,6 +4,7 @@
 // (so it has no task-bar entry of its own), shown without being modal.
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "character/dialog.h"
@@ -12,14 +13,8 @@
 class QLabel;
 class QListWidget;
 
-namespace pelin::app {
-class QtWindowService;
-}
 namespace pelin::form::qt {
 class Binder;
-}
-namespace pelin::wizard::qt {
-class Form1Window;
 }
 
 namespace pelin::character::qt {
@@ -47,11 +42,11 @@ private:
     QLabel* preview_ = nullptr;
 };
 
-// Lets `windows` show the character dialog of `mainWindow`: created and loaded
-// on first use, brought forward while it is open; "OK" gives the main window its
-// new picture at once.
-void attachCharacterDialog(app::QtWindowService& windows, form::PictureLoader& pictures,
-                           settings::SettingsFile& ini, std::filesystem::path programFolder,
-                           wizard::qt::Form1Window& mainWindow);
+// A way to show the character dialog of `owner` (the main window): created and
+// loaded on first use, brought forward while it is open, nothing once `owner`
+// is gone. "OK" hands the chosen picture to `setMainPicture` at once.
+std::function<void()> characterDialogOpener(form::PictureLoader& pictures, settings::SettingsFile& ini,
+                                            std::filesystem::path programFolder, QWidget& owner,
+                                            std::function<void(std::shared_ptr<form::Picture>)> setMainPicture);
 
 }  // namespace pelin::character::qt

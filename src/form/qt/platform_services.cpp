@@ -1,5 +1,6 @@
 #include "form/qt/platform_services.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -7,6 +8,7 @@
 #include <QProcess>
 
 #include "form/qt/qt_text.h"
+#include "platform/files.h"
 
 namespace pelin::form::qt {
 
@@ -16,7 +18,12 @@ const QPixmap* pixmapOf(const Picture* picture) {
 }
 
 std::shared_ptr<Picture> QtPictureLoader::load(const std::filesystem::path& path) {
-    QImageReader reader(QString::fromStdString(path.string()));
+    // Read by the program, not by Qt, which could not open a name that is not UTF-8.
+    const platform::Result<std::string> bytes = platform::readFile(path);
+    if (!bytes) return nullptr;
+    QByteArray content = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&content);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) return nullptr;

@@ -4,9 +4,11 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 
 #include "form/controls.h"
 #include "text/line_ends.h"
+#include "text/textfile.h"
 
 namespace pelin::form::qt {
 
@@ -17,6 +19,13 @@ inline QString toQString(TextView text) {
 inline Text fromQString(const QString& text) {
     return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
 }
+
+// A file name as Qt shows it, and back. The program keeps every byte of a name
+// that is not UTF-8 (each such byte stands as a code unit of its own), where
+// Qt's own decoding would turn it into a replacement character for good; such
+// a name can be shown, but only the program's own file calls can open it.
+inline QString fromPath(const std::filesystem::path& path) { return toQString(text::fromPath(path)); }
+inline std::filesystem::path toPath(const QString& name) { return text::toPath(fromQString(name)); }
 
 // Model text (CR LF line ends) as a widget shows it (LF), and back.
 inline QString toDisplayText(TextView text) { return toQString(text::withLf(text)); }

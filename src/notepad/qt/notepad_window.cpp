@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -9,12 +10,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/ui_look.h"
-#include "app/window_service.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
 #include "notepad/editor_text.h"
 #include "text/line_ends.h"
-#include "wizard/qt/form1_window.h"
 
 namespace pelin::notepad::qt {
 
@@ -48,7 +47,7 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
 
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("Text1"));
-    editor_->setFont(app::uiFont(9.75));
+    editor_->setFont(form::qt::uiFont(9.75));
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setFrameShape(QFrame::NoFrame);
     setCentralWidget(editor_);  // always the whole client area
@@ -61,7 +60,15 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
     resize(Form4::kClientWidth, Form4::kClientHeight + menuBar()->sizeHint().height());
 }
 
-NotepadWindow::~NotepadWindow() = default;
+NotepadWindow::~NotepadWindow() {
+    // The model and this window's values go before the editor and the menus do:
+    // nothing those send from here on may reach them.
+    editor_->document()->disconnect(this);
+    for (const auto& [item, action] : actions_) {
+        action->disconnect(this);
+        if (QMenu* menu = action->menu()) menu->disconnect(this);
+    }
+}
 
 void NotepadWindow::buildMenus() {
     QMenu* menu = nullptr;
@@ -158,45 +165,6 @@ void NotepadWindow::runCommand(form::MenuItem& item) {
     if (!self) return;
     pushToEditor();
     showMenuStates();
-}
-
-namespace {
-
-struct NotepadLinkState {
-    QPointer<wizard::qt::Form1Window> main;
-    Text lastHtmlFilePass;
-    std::unique_ptr<form::CommonDialog> ownDialog;
-    QPointer<NotepadWindow> window;
-
-    Text htmlFilePass() {
-        if (main) lastHtmlFilePass = main->model().settings.HTMLFilePass;
-        return lastHtmlFilePass;
-    }
-};
-
-}  // namespace
-
-void attachNotepad(app::QtWindowService& windows, form::CommonDialogBackend& dialogs,
-                   wizard::qt::Form1Window& mainWindow) {
-    auto state = std::make_shared<NotepadLinkState>();
-    state->main = &mainWindow;
-    // The notepad outlives the main window: keep the page it last named.
-    QObject::connect(&mainWindow, &wizard::qt::Form1Window::aboutToBeDestroyed,
-                     [state](wizard::qt::Form1Window* window) {
-                         state->lastHtmlFilePass = window->model().settings.HTMLFilePass;
-                     });
-    MainWindowLink link;
-    link.htmlFilePass = [state] { return state->htmlFilePass(); };
-    link.commonDialog = [state, &dialogs]() -> form::CommonDialog& {
-        if (state->main) return state->main->model().commonDialog();
-        if (!state->ownDialog) state->ownDialog = std::make_unique<form::CommonDialog>(dialogs);
-        return *state->ownDialog;
-    };
-    windows.notepad = [state, link](form::TextView text) {
-        if (!state->window) state->window = new NotepadWindow(link);
-        state->window->setText(text);
-        app::bringForward(*state->window);
-    };
 }
 
 }  // namespace pelin::notepad::qt

@@ -15,13 +15,6 @@
 class QAction;
 class QPlainTextEdit;
 
-namespace pelin::app {
-class QtWindowService;
-}
-namespace pelin::wizard::qt {
-class Form1Window;
-}
-
 namespace pelin::notepad::qt {
 
 class NotepadWindow : public QMainWindow {
@@ -54,14 +47,5 @@ private:
     bool editorChanged_ = false;
     bool pushing_ = false;
 };
-
-// Lets `windows` show the program's notepad: created on first use without a
-// parent (it outlives the main window), its text replaced and brought forward
-// when shown again. While the main window lives, 上書き保存 saves to its current
-// HTMLFilePass and 名前をつけて保存 borrows its common dialog; once it is closed,
-// the last HTMLFilePass it held and a dialog of the notepad's own (over
-// `dialogs`) stand in.
-void attachNotepad(app::QtWindowService& windows, form::CommonDialogBackend& dialogs,
-                   wizard::qt::Form1Window& mainWindow);
 
 }  // namespace pelin::notepad::qt

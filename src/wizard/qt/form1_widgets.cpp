@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 
 namespace pelin::wizard::qt {
 namespace {
@@ -34,7 +34,7 @@ QLabel* heading(QWidget* parent, const char* name) {
 
 QLabel* hint(QWidget* parent, const char* name) {
     QLabel* image = make<QLabel>(parent, name);
-    image->setPixmap(app::bundledPicture(QStringLiteral("hint-ie4")));
+    image->setPixmap(form::qt::bundledPicture(QStringLiteral("hint-ie4")));
     image->setFixedSize(16, 16);
     return image;
 }

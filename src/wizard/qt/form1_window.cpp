@@ -13,11 +13,9 @@
 #include <QRadioButton>
 #include <map>
 
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "iconmenu/qt/owner_drawn_menus.h"
-#include "iconmenu/qt/qt_menu_host.h"
 #include "wizard/qt/form1_widgets.h"
 
 namespace pelin::wizard::qt {
@@ -50,15 +48,18 @@ private:
     qint64 shownKey_ = 0;
 };
 
-Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options)
+Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options,
+                         MenuSystem* menus)
     : dialogs_(platform.dialogs),
-      services_{platform.messageBox, dialogs_, platform.pictures, platform.clipboard, platform.shell, platform.windows} {
+      services_{platform.messageBox, dialogs_, platform.pictures, platform.clipboard, platform.shell, platform.windows},
+      menus_(menus) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // The menus are drawn by the icon menus once the start-up attaches them.
-    setMenuBar(new iconmenu::qt::OwnerDrawnMenuBar(this));
-    options.menuHost = &iconmenu::qt::QtMenuHost::instance();
-    options.hWnd = iconmenu::qt::QtMenuHost::instance().registerWindow(this);
+    if (menus_) {
+        // The menus are drawn by the icon menus once the start-up attaches them.
+        setMenuBar(menus_->makeMenuBar(*this));
+        menus_->enterWindow(*this, options);
+    }
     model_ = std::make_unique<Form1>(services_, ini, std::move(options));
     model_->onRequestClose = [this] { close(); };
 
@@ -74,8 +75,13 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
 
 Form1Window::~Form1Window() {
     emit aboutToBeDestroyed(this);
-    // The menus outlive the model by a moment; nothing may draw them from it.
-    iconmenu::qt::QtMenuHost::instance().forgetWindow(iconmenu::qt::QtMenuHost::instance().handleOf(this));
+    // The widgets and menus outlive the model by a moment: nothing may draw them
+    // from it, and none of their signals or events may reach it. The binder
+    // holds every connection and event filter that does.
+    if (menus_) menus_->leaveWindow(*this);
+    delete binder_;
+    binder_ = nullptr;
+    model_.reset();
 }
 
 void Form1Window::buildWidgets() {
@@ -88,7 +94,7 @@ void Form1Window::buildWidgets() {
 void Form1Window::bindControls() {
     binder_ = new form::qt::Binder(background_);
     binder_->afterInput = [this] { showWindowState(); };
-    binder_->makeMenu = [](QWidget* owner) -> QMenu* { return new iconmenu::qt::OwnerDrawnMenu(owner); };
+    if (menus_) binder_->makeMenu = [menus = menus_](QWidget* owner) { return menus->makeMenu(owner); };
 
     // Which menu items hold others: those get a menu of their own.
     std::map<const form::Control*, bool> holdsItems;
@@ -124,7 +130,7 @@ void Form1Window::bindControls() {
                                                                       {&model_->mnuhelpver, "menu-version"}};
     for (const auto& [item, picture] : pictures)
         model_->ImageList1.Add(item->caption, std::make_shared<form::qt::QtPicture>(
-                                                  app::bundledPicture(QString::fromLatin1(picture))));
+                                                  form::qt::bundledPicture(QString::fromLatin1(picture))));
     binder_->sync();
 }
 

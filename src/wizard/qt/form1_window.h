@@ -8,13 +8,16 @@
 #include "form/qt/binder.h"
 #include "wizard/form1.h"
 #include "wizard/qt/dropped_file_dialogs.h"
+#include "wizard/qt/menu_system.h"
 
 namespace pelin::wizard::qt {
 
 class Form1Window : public QMainWindow {
     Q_OBJECT
 public:
-    Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options);
+    // `menus`, when given, makes and draws the menus and must outlive the window.
+    Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options,
+                MenuSystem* menus = nullptr);
     ~Form1Window() override;
 
     Form1& model() { return *model_; }
@@ -41,6 +44,7 @@ private:
 
     DroppedFileDialogs dialogs_;
     form::Services services_;
+    MenuSystem* menus_;
     std::unique_ptr<Form1> model_;
     form::qt::Binder* binder_ = nullptr;
     class Background* background_ = nullptr;

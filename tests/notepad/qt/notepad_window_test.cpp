@@ -11,8 +11,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "notepad/qt/program_notepad.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+#include "support/window_shot.h"
 #include "text/textfile.h"
-#include "window_fixture.h"
 
 namespace pelin::notepad::qt {
 namespace {
@@ -160,35 +163,45 @@ TEST_F(NotepadWindowTest, ClosingDiscardsTheWindow) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST(NotepadHook, OneWindowThatOutlivesTheMainWindow) {
-    auto fixture = std::make_unique<testing::MainWindowFixture>();
-    attachNotepad(fixture->windows, fixture->dialogs, *fixture->main);
-    const auto page = fixture->program.write("page.htm", "");
-    fixture->main->model().settings.HTMLFilePass = text::fromPath(page);
+TEST(ProgramNotepad, OneWindowThatOutlivesTheMainWindow) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "");
+    testing::ScriptedDialogs ownDialogs, mainDialogs;
+    ProgramNotepad notepad(ownDialogs);
+    // The main window as the program links it: the page it names and its dialog.
+    Text mainPage = text::fromPath(page);
+    form::CommonDialog mainDialog(mainDialogs);
+    notepad.linkMainWindow({[&mainPage] { return mainPage; }, [&mainDialog]() -> form::CommonDialog& {
+                                return mainDialog;
+                            }});
 
-    fixture->windows.showNotepad(u"first\r\n");
-    auto* notepad = qApp->findChild<NotepadWindow*>();  // no parent: not found under the main window
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* n = qobject_cast<NotepadWindow*>(w)) notepad = n;
-    ASSERT_NE(notepad, nullptr);
-    fixture->windows.showNotepad(u"second\r\n");
+    notepad.show(u"first\r\n");
+    QPointer<NotepadWindow> window = notepad.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->parent(), nullptr);
+    notepad.show(u"second\r\n");
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) count += qobject_cast<NotepadWindow*>(w) != nullptr;
     EXPECT_EQ(count, 1);
-    EXPECT_EQ(notepad->editor()->toPlainText(), QStringLiteral("second\n"));
+    EXPECT_EQ(notepad.window(), window);
+    EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("second\n"));
 
     // The main window's dialog is the one save-as borrows.
-    fixture->dialogs.chooseFile(fixture->program / "as.txt");
-    notepad->runCommand(notepad->model().mnufileb);
-    EXPECT_EQ(fixture->main->model().commonDialog().DialogTitle, u"名前を付けて保存");
+    mainDialogs.chooseFile(dir / "as.txt");
+    window->runCommand(window->model().mnufileb);
+    EXPECT_EQ(mainDialog.DialogTitle, u"名前を付けて保存");
+    EXPECT_TRUE(ownDialogs.calls.empty());
 
-    // After the main window is gone, 上書き保存 still goes to its last page.
-    fixture->main->show();
-    fixture->main->close();
-    delete fixture->main.data();
-    notepad->runCommand(notepad->model().mnufilea);
+    // After the main window is gone, 上書き保存 still goes to its last page and
+    // save-as has a dialog of its own.
+    notepad.unlinkMainWindow();
+    mainPage = text::fromPath(dir / "not-read.htm");
+    window->runCommand(window->model().mnufilea);
     EXPECT_EQ(TempDir::read(page), "second\r\n\r\n");
-    delete notepad;
+    window->runCommand(window->model().mnufileb);
+    EXPECT_EQ(ownDialogs.calls.size(), 1u);
+    EXPECT_EQ(mainDialogs.calls.size(), 1u);
+    delete window.data();
 }
 
 }  // namespace

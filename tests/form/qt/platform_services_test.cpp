@@ -7,8 +7,7 @@
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "shell/qt/file_shell.h"
-#include "qt_test_support.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
 
 namespace pelin::form::qt {
@@ -40,6 +39,17 @@ TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
     EXPECT_EQ(loader.load(dir / "missing.pcf"), nullptr);
 }
 
+TEST(FileNames, ANameThatIsNotUtf8KeepsItsBytesThroughQt) {
+    testing::TempDir dir;
+    // Latin-1 "été" and code page 932 "日記", as older systems name their files.
+    for (const char* name : {"\xE9t\xE9.pcf", "\x93\xFA\x8B\x4C.pcf"}) {
+        const std::filesystem::path path = dir / name;
+        EXPECT_EQ(toPath(fromPath(path)).native(), path.native()) << name;
+        EXPECT_NE(QtPictureLoader().load(dir.write(name, pictureBytes("PNG"))), nullptr) << name;
+    }
+    EXPECT_EQ(fromPath("ぺりん.pcf"), QStringLiteral("ぺりん.pcf"));  // UTF-8 reads as itself
+}
+
 TEST(ColourNumbers, RedInTheLowestByte) {
     EXPECT_EQ(toColourNumber(QColor(0, 0, 255)), 16711680);
     EXPECT_EQ(toColourNumber(QColor(128, 128, 255)), 16744576);
@@ -52,10 +62,6 @@ TEST(Clipboard, RoundTripsText) {
     clipboard.setText(u"ぺりん\r\nText");
     EXPECT_TRUE(clipboard.hasText());
     EXPECT_EQ(clipboard.text(), u"ぺりん\r\nText");
-}
-
-TEST(Shell, NoInternetOptionsPanelHere) {
-    EXPECT_FALSE(shell::qt::FileShell().showInternetOptions());
 }
 
 class NoBackend : public CommonDialogBackend {
@@ -72,7 +78,7 @@ TEST(FileDialog, PreparedFromTheDialogProperties) {
     dialog.Filter = u"画像ファイル|*.gif;*.png|すべてのファイル(*.*)|*.*";
     dialog.FilterIndex = 2;
     dialog.Flags = kCdlFileMustExist;
-    dialog.InitDir = fromQString(QString::fromStdString(dir.path().string()));
+    dialog.InitDir = fromQString(fromPath(dir.path()));
     QFileDialog open;
     prepareFileDialog(open, dialog, false);
     EXPECT_EQ(open.windowTitle(), QStringLiteral("背景CGを選択"));
@@ -82,7 +88,7 @@ TEST(FileDialog, PreparedFromTheDialogProperties) {
     EXPECT_EQ(open.nameFilters().at(0), QStringLiteral("画像ファイル (*.gif *.png)"));
     EXPECT_TRUE(open.testOption(QFileDialog::HideNameFilterDetails));
     EXPECT_EQ(open.selectedNameFilter(), QStringLiteral("すべてのファイル(*.*)"));
-    EXPECT_EQ(open.directory().absolutePath(), QString::fromStdString(dir.path().string()));
+    EXPECT_EQ(open.directory().absolutePath(), fromPath(dir.path()));
 
     // A stored Windows folder that does not exist here opens the home folder.
     dialog.InitDir = u"C:\\";
@@ -111,7 +117,7 @@ TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
     dialog.Filter = u"すべてのファイル(*.*)|*.*";
     dialog.FilterIndex = 1;
     dialog.Flags = kCdlOverwritePrompt;
-    dialog.InitDir = fromQString(QString::fromStdString(dir.path().string()));
+    dialog.InitDir = fromQString(fromPath(dir.path()));
     dialog.FileName = u"ぺりんの日記";
     dialog.DefaultExt = u"htm";
     pelin::testing::whenModalOpens([](QWidget& modal) {
@@ -120,7 +126,7 @@ TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
         static_cast<QDialog&>(fileDialog).accept();  // runs the file dialog's own accept
     });
     ASSERT_TRUE(dialog.ShowSave());
-    const QString expected = QString::fromStdString(dir.path().string()) + QStringLiteral("/ぺりんの日記.htm");
+    const QString expected = fromPath(dir.path()) + QStringLiteral("/ぺりんの日記.htm");
     EXPECT_EQ(toQString(dialog.FileName), expected);
     EXPECT_EQ(dialog.FileTitle, u"ぺりんの日記.htm");
 

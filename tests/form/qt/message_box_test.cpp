@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <gtest/gtest.h>
 
-#include "qt_test_support.h"
+#include "support/qt_test_support.h"
 
 namespace pelin::form::qt {
 namespace {

@@ -1,11 +1,13 @@
 #pragma once
-// Fonts, colours and placement shared by the program's small windows.
+// The look the program's windows were drawn with: fonts, colours, the placement
+// of labels, and the pictures bundled with the program.
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 
-namespace pelin::app {
+namespace pelin::form::qt {
 
 // The Japanese UI font the windows were drawn for, then what this system has.
 QFont uiFont(double pointSize, bool bold = false);
@@ -27,4 +29,4 @@ void fitLabelWidth(QLabel& label, double width);
 // The picture bundled with the program under `name` (e.g. "mascot-blue").
 QPixmap bundledPicture(const QString& name);
 
-}  // namespace pelin::app
+}  // namespace pelin::form::qt

@@ -4,7 +4,7 @@
 #include <QStyleFactory>
 #include <gtest/gtest.h>
 
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,6 +12,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(pelin::app::uiFont(9));
+    QApplication::setFont(pelin::form::qt::uiFont(9));
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "app/ui_look.h"
+#include "form/qt/classic_look.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -7,9 +7,7 @@
 
 #include "form/qt/qt_text.h"
 
-namespace pelin::app {
-
-using form::qt::twips;
+namespace pelin::form::qt {
 
 QFont uiFont(double pointSize, bool bold) {
     QFont font;
@@ -50,4 +48,4 @@ QPixmap bundledPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/pelin/") + name + QStringLiteral(".png"));
 }
 
-}  // namespace pelin::app
+}  // namespace pelin::form::qt

@@ -19,9 +19,9 @@
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "qt_test_support.h"
+#include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
-#include "wizard/fakes.h"
 
 namespace pelin::wizard::qt {
 namespace {
@@ -201,6 +201,19 @@ TEST_F(Form1WindowTest, StartUpWithEverySavedAnswerShowsThemInTheWidgets) {
     // The mascot is drawn at its own size from the top-left corner of the client.
     const QImage client = widget("Client")->grab().toImage();
     EXPECT_NE(client.pixelColor(61, 62), client.pixelColor(client.width() - 2, 2));
+}
+
+TEST_F(Form1WindowTest, NoWidgetReachesTheModelOnceItIsGone) {
+    open();
+    // The binder carries every input of the widgets to the model, which goes
+    // with the window before Qt deletes the widgets.
+    QPointer<form::qt::Binder> binder = window->findChild<form::qt::Binder*>();
+    ASSERT_TRUE(binder);
+    bool binderOutlivedAWidget = false;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        QObject::connect(w, &QObject::destroyed, [&] { binderOutlivedAWidget |= !binder.isNull(); });
+    delete window.data();
+    EXPECT_FALSE(binderOutlivedAWidget);
 }
 
 }  // namespace

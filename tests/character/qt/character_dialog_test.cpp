@@ -10,26 +10,31 @@
 #include <gtest/gtest.h>
 
 #include "form/qt/platform_services.h"
+#include "form/qt/qt_text.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+#include "support/window_shot.h"
 #include "text/textfile.h"
-#include "window_fixture.h"
 
 namespace pelin::character::qt {
 namespace {
 
 class CharacterDialogWindowTest : public ::testing::Test {
 protected:
-    testing::MainWindowFixture fixture;
+    testing::TempDir program;
+    settings::SettingsFile ini{program.path()};
     form::qt::QtPictureLoader pictures;  // real pictures, read by content
+    QWidget main;                        // the window the dialog belongs to
+    std::vector<std::shared_ptr<form::Picture>> given;  // what "OK" handed to it
+    std::function<void()> show = characterDialogOpener(
+        pictures, ini, program.path(), main, [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
 
-    void SetUp() override {
-        attachCharacterDialog(fixture.windows, pictures, fixture.ini, fixture.program.path(), *fixture.main);
-    }
     void picture(const char* name, const char* format, QColor colour) {
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(colour);
-        ASSERT_TRUE(image.save(QString::fromStdString((fixture.program / name).string()), format));
+        ASSERT_TRUE(image.save(form::qt::fromPath(program / name), format));
     }
-    CharacterDialog* dialog() { return fixture.main->findChild<CharacterDialog*>(); }
+    CharacterDialog* dialog() { return main.findChild<CharacterDialog*>(); }
     template <typename W>
     W* control(const char* name) { return dialog()->findChild<W*>(QLatin1String(name)); }
 };
@@ -37,9 +42,9 @@ protected:
 TEST_F(CharacterDialogWindowTest, LooksAsDrawnAndIsOneWindow) {
     picture("pelin-blue.pcf", "PNG", QColor(80, 120, 220));
     picture("pelin-pink.pcf", "JPG", QColor(240, 150, 200));
-    fixture.windows.showCharacterDialog();
-    fixture.windows.showCharacterDialog();
-    ASSERT_EQ(fixture.main->findChildren<CharacterDialog*>().size(), 1);
+    show();
+    show();
+    ASSERT_EQ(main.findChildren<CharacterDialog*>().size(), 1);
     CharacterDialog& d = *dialog();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     EXPECT_EQ(d.objectName(), "Dialog");
@@ -66,43 +71,44 @@ TEST_F(CharacterDialogWindowTest, LooksAsDrawnAndIsOneWindow) {
     ASSERT_FALSE(preview.isNull());
     EXPECT_TRUE(control<QLabel>("Image1")->hasScaledContents());
     testing::saveShot(d, "character-dialog");
-    EXPECT_EQ(fixture.main->model().picture, nullptr);  // a click only previews
+    EXPECT_TRUE(given.empty());  // a click only previews
 }
 
 TEST_F(CharacterDialogWindowTest, OkGivesTheMainWindowItsPictureAndStoresThePath) {
     picture("a.pcf", "BMP", Qt::red);
-    fixture.windows.showCharacterDialog();
+    show();
     QPointer<CharacterDialog> d = dialog();
     control<QListWidget>("PCFFile")->setCurrentRow(0);
     QTest::mouseClick(control<QPushButton>("OKButton"), Qt::LeftButton);
-    ASSERT_NE(fixture.main->model().picture, nullptr);
-    EXPECT_EQ(fixture.main->model().picture->width(), 40);
-    EXPECT_EQ(fixture.ini.ReadSetting(u"Data", u"Char"), text::fromPath(fixture.program / "a.pcf"));
+    ASSERT_EQ(given.size(), 1u);
+    ASSERT_NE(given[0], nullptr);
+    EXPECT_EQ(given[0]->width(), 40);
+    EXPECT_EQ(ini.ReadSetting(u"Data", u"Char"), text::fromPath(program / "a.pcf"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(d.isNull());
 
     // Opened again: a fresh list and an empty preview.
-    fixture.windows.showCharacterDialog();
+    show();
     EXPECT_TRUE(control<QLabel>("Image1")->pixmap().isNull());
     EXPECT_EQ(control<QListWidget>("PCFFile")->currentRow(), -1);
 }
 
 TEST_F(CharacterDialogWindowTest, EmptyFolderReloadAndBrokenFile) {
-    fixture.windows.showCharacterDialog();
+    show();
     auto* list = control<QListWidget>("PCFFile");
     EXPECT_EQ(list->count(), 0);
     QTest::mouseClick(control<QPushButton>("OKButton"), Qt::LeftButton);  // nothing chosen: stays open
     EXPECT_TRUE(dialog()->isVisible());
 
-    fixture.program.write("broken.pcf", "no picture");
+    program.write("broken.pcf", "no picture");
     QTest::mouseClick(control<QPushButton>("Redata"), Qt::LeftButton);
     ASSERT_EQ(list->count(), 1);
     list->setCurrentRow(0);
     EXPECT_TRUE(control<QLabel>("Image1")->pixmap().isNull());
     QTest::mouseClick(control<QPushButton>("OKButton"), Qt::LeftButton);
-    EXPECT_EQ(fixture.main->model().picture, nullptr);
+    EXPECT_TRUE(given.empty());  // no picture: the main window keeps its own
 
-    fixture.windows.showCharacterDialog();
+    show();
     QPointer<CharacterDialog> d = dialog();
     QTest::mouseClick(control<QPushButton>("CancelButton"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

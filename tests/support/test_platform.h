@@ -2,7 +2,7 @@
 // The main window's platform services for Qt tests: scripted dialogs, recorded
 // messages and windows, real picture loading.
 #include "form/qt/platform_services.h"
-#include "wizard/fakes.h"
+#include "support/fakes.h"
 
 namespace pelin::testing {
 

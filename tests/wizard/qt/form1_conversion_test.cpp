@@ -17,10 +17,10 @@
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
-#include "qt_test_support.h"
+#include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
-#include "test_platform.h"
-#include "wizard/fakes.h"
+#include "support/test_platform.h"
 #include "wizard/qt/form1_window.h"
 
 namespace pelin::wizard::qt {
@@ -78,7 +78,7 @@ TEST_F(Form1Driving, WholeConversionThroughTheWidgetsWritesThePage) {
     platform.dialogs.chooseFile(source);
     open();
     EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("ぺりん Ver1.31 - [") + QString::fromStdString(source.string()) + u']');
+              QStringLiteral("ぺりん Ver1.31 - [") + form::qt::fromPath(source) + u']');
     EXPECT_EQ(widget<QLabel>("txtHTMLSize")->text(), QStringLiteral("ファイルサイズ : 0.027KB"));
 
     click("SubFoword");
@@ -124,7 +124,7 @@ TEST_F(Form1Driving, WholeConversionThroughTheWidgetsWritesThePage) {
     click("SubFoword");
     platform.dialogs.chooseFile(page);
     click("HozonDialog");
-    EXPECT_EQ(widget<QLineEdit>("txtHozon")->text(), QString::fromStdString(page.string()));
+    EXPECT_EQ(widget<QLineEdit>("txtHozon")->text(), form::qt::fromPath(page));
     EXPECT_EQ(platform.dialogs.calls.back().fileName, u"テスト");  // the title proposed as the name
     click("SubFoword");
 
@@ -231,20 +231,20 @@ TEST_F(Form1Driving, DroppedFileActsAsTheSourceDialogsChoice) {
     const auto dropped = dir.write("落とした.txt", std::string(2000, 'a'));
     auto* box = widget<QLineEdit>("txtHTML");
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped.string()))});
+    data.setUrls({QUrl::fromLocalFile(form::qt::fromPath(dropped))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &drop);
-    EXPECT_EQ(box->text(), QString::fromStdString(dropped.string()));
+    EXPECT_EQ(box->text(), form::qt::fromPath(dropped));
     EXPECT_EQ(widget<QLabel>("txtHTMLSize")->text(), QStringLiteral("ファイルサイズ : 2KB"));
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("落とした.txt]")));
     EXPECT_EQ(platform.dialogs.calls.size(), 1u);  // only the start-up's dialog was shown
     EXPECT_EQ(ini.ReadSetting(u"Setei", u"Pash"), text::fromPath(dir.path()) + u"/");
 
     // A file that is not there is no choice: the caption says so.
-    window->dropSourceFile(QString::fromStdString((dir / "gone.txt").string()));
+    window->dropSourceFile(form::qt::fromPath(dir / "gone.txt"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ぺりん Ver1.31 - [ 変換ファイル未指定 ]"));
 }
 

@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "form/qt/qt_text.h"
 #include "shell/qt/file_shell.h"
 #include "support/temp_dir.h"
+#include "support/window_shot.h"
 #include "text/textfile.h"
-#include "window_fixture.h"
 
 namespace pelin::shell::qt {
 namespace {
@@ -35,7 +36,7 @@ TEST(PropertiesWindow, ShowsTheFileAndIsOneWindow) {
     const QStringList texts = shownTexts(*window);
     EXPECT_TRUE(texts.contains(QStringLiteral("2,048 バイト"))) << texts.join(u'|').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("読み取り専用")));
-    EXPECT_TRUE(texts.contains(QString::fromStdString(dir.path().string())));
+    EXPECT_TRUE(texts.contains(form::qt::fromPath(dir.path())));
     testing::saveShot(*window, "properties");
 
     // Asked again for a path with no file: the same window says so.
@@ -43,10 +44,14 @@ TEST(PropertiesWindow, ShowsTheFileAndIsOneWindow) {
     EXPECT_EQ(shell.window(), window);
     const QStringList missing = shownTexts(*window);
     ASSERT_EQ(missing.size(), 1);
-    EXPECT_EQ(missing[0], QStringLiteral("ファイルが見つかりません。\n") + QString::fromStdString((dir / "gone.txt").string()));
+    EXPECT_EQ(missing[0], QStringLiteral("ファイルが見つかりません。\n") + form::qt::fromPath(dir / "gone.txt"));
     testing::saveShot(*window, "properties-missing");
     EXPECT_FALSE(shell.showInternetOptions());
     delete window;
+}
+
+TEST(Shell, NoInternetOptionsPanelHere) {
+    EXPECT_FALSE(FileShell().showInternetOptions());
 }
 
 }  // namespace

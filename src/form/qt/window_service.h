@@ -1,0 +1,30 @@
+#pragma once
+// The program's secondary windows, each a single instance shown modeless. They
+// have no parent window, so each outlives the main window and the program ends
+// only when the last of them closes.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "form/services.h"
+
+namespace pelin::form::qt {
+
+class QtWindowService : public WindowService {
+public:
+    // Each window comes from the part of the program that makes it. Until the
+    // notepad is set the text is shown in a plain reader; until the others are
+    // set, asking for them shows nothing.
+    std::function<void(TextView)> notepad;
+    std::function<void()> characterDialog;
+    std::function<void()> versionWindow;
+
+    void showNotepad(TextView text) override;
+    void showCharacterDialog() override;
+    void showVersionWindow() override;
+
+private:
+    QPointer<QWidget> reader_;
+};
+
+}  // namespace pelin::form::qt

@@ -1,0 +1,34 @@
+#pragma once
+// The program's one notepad: created on first use without a parent (it outlives
+// the main window), its text replaced and brought forward when shown again.
+// While a main window is linked, 上書き保存 saves to that window's current
+// HTMLFilePass and 名前をつけて保存 borrows its common dialog; once it is
+// unlinked, the last HTMLFilePass it held and a dialog of the notepad's own
+// stand in. Copies are handles on the same notepad.
+#include <memory>
+
+#include "form/services.h"
+#include "notepad/form4.h"
+
+namespace pelin::notepad::qt {
+
+class NotepadWindow;
+
+class ProgramNotepad {
+public:
+    // `dialogs` shows the notepad's own dialog; it must outlive the notepad window.
+    explicit ProgramNotepad(form::CommonDialogBackend& dialogs);
+
+    void linkMainWindow(MainWindowLink mainWindow);
+    // The main window is going: the page it names now is the one kept.
+    void unlinkMainWindow();
+
+    void show(TextView text);
+    NotepadWindow* window() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;  // shared with the window's link
+};
+
+}  // namespace pelin::notepad::qt
