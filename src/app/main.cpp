@@ -12,6 +12,7 @@
 #include "app/splash_window.h"
 #include "form/qt/classic_look.h"
 #include "platform/files.h"
+#include "version.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pelin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.31"));
+    QApplication::setApplicationVersion(QString::fromLatin1(pelin::kVersion));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(pelin::app::programIcon());
     QApplication::setFont(pelin::form::qt::uiFont(9));

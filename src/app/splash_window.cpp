@@ -7,6 +7,7 @@
 
 #include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
+#include "version.h"
 
 namespace pelin::app {
 
@@ -62,7 +63,7 @@ SplashWindow::SplashWindow(std::function<void()> showMain)
     placeLabel(*name, 1680, 480, 1455, 495);
     rule(this, "Line1", QRect(twips(1680), twips(960), twips(4200) - twips(1680), 1));
     rule(this, "Line2", QRect(twips(3000), twips(600), 1, twips(1320) - twips(600)));
-    QLabel* version = darkLabel(this, "Label2", QStringLiteral("Ver1.31"), uiFont(15.75, true));
+    QLabel* version = darkLabel(this, "Label2", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(15.75, true));
     placeLabel(*version, 3120, 960, 1215, 375);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

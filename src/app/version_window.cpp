@@ -9,6 +9,7 @@
 
 #include "form/qt/bring_forward.h"
 #include "form/qt/classic_look.h"
+#include "version.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::app {
@@ -81,7 +82,7 @@ VersionWindow::VersionWindow()
     fitLabelWidth(*description, 2175);
     placeLabel(*description, 240, 120, 2175, 255);
     placeLabel(*label(this, "Label1", QStringLiteral("ぺりん"), uiFont(21.75), kDarkGrey), 720, 480, 1335, 495);
-    placeLabel(*label(this, "Label3", QStringLiteral("Ver1.31"), uiFont(12)), 960, 960, 975, 375);
+    placeLabel(*label(this, "Label3", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(12)), 960, 960, 975, 375);
 
     QFont okFont = uiFont(14.25);
     okFont.setUnderline(true);
