@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/folders.h"
 #include "settings/settings_content.h"
 #include "text/textfile.h"
 
@@ -12,8 +13,7 @@ SettingsFile::SettingsFile(std::filesystem::path folder) : folder_(std::move(fol
 
 Text SettingsFile::SettingsFolder() const {
     Text folder = text::fromPath(folder_);
-    const auto separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
-    if (folder.empty() || folder.back() != separator) folder += separator;
+    if (folder.empty() || !platform::isFolderSeparator(folder.back())) folder += platform::kFolderSeparator;
     return folder;
 }
 
