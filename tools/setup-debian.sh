@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth fonts-noto-cjk imagemagick
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

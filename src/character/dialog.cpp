@@ -1,6 +1,7 @@
 #include "character/dialog.h"
 
 #include "form/messages.h"
+#include "platform/folders.h"
 #include "settings/answer_keys.h"
 #include "text/textfile.h"
 
@@ -37,9 +38,8 @@ const std::array<Placement, 6>& Dialog::layout() {
 
 Text Dialog::characterPath(TextView name) const {
     Text path = text::fromPath(programFolder_);
-    while (!path.empty() && path.back() == static_cast<char16_t>(std::filesystem::path::preferred_separator))
-        path.pop_back();
-    path += static_cast<char16_t>(std::filesystem::path::preferred_separator);
+    while (!path.empty() && platform::isFolderSeparator(path.back())) path.pop_back();
+    path += platform::kFolderSeparator;
     path += name;
     return path;
 }

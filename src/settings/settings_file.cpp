@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/folders.h"
 #include "settings/settings_content.h"
 #include "text/textfile.h"
 
@@ -11,8 +12,7 @@ SettingsFile::SettingsFile(std::filesystem::path folder) : folder_(std::move(fol
 
 Text SettingsFile::SettingsFolder() const {
     Text folder = text::fromPath(folder_);
-    const auto separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
-    if (folder.empty() || folder.back() != separator) folder += separator;
+    if (folder.empty() || !platform::isFolderSeparator(folder.back())) folder += platform::kFolderSeparator;
     return folder;
 }
 

@@ -1,8 +1,8 @@
 // The file choices: the source text, the style sheet, the destination, and
 // opening the finished page in the notepad.
-#include <cstdlib>
 #include <limits>
 
+#include "platform/folders.h"
 #include "text/lines.h"
 #include "text/numbers.h"
 #include "text/textfile.h"
@@ -13,15 +13,14 @@
 namespace pelin::wizard {
 namespace {
 
-constexpr char16_t kSeparator = u'/';
+constexpr char16_t kSeparator = platform::kFolderSeparator;
 
 // The folder the source dialog opens in when no folder was kept. The program
 // once started at the root of the system drive; here the user's home folder
 // is the natural place to begin.
 Text homeFolder() {
-    const char* home = std::getenv("HOME");
-    Text folder = home && *home ? text::fromUtf8(home) : Text(u"/");
-    if (folder.back() != kSeparator) folder.push_back(kSeparator);
+    Text folder = text::fromPath(platform::homeFolder());
+    if (!platform::isFolderSeparator(folder.back())) folder.push_back(kSeparator);
     return folder;
 }
 
@@ -56,8 +55,8 @@ void Form1::Command11_Click() {
         txtHTMLSize.caption = u"ファイルサイズ : ???? KB";
 
     // The folder of the chosen file: the path up to and including its last
-    // folder separator ("/" here).
-    const std::size_t cut = path.rfind(kSeparator);
+    // folder separator.
+    const std::size_t cut = path.find_last_of(platform::kFolderSeparators);
     // Where the last source lay only saves the user a few clicks; not keeping it
     // is not worth a message.
     (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder, cut == Text::npos ? Text() : path.substr(0, cut + 1));

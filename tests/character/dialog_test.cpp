@@ -116,10 +116,19 @@ TEST(CharacterPath, ProgramFolderSeparatorName) {
     settings::SettingsFile ini{settingsDir.path()};
     testing::RecordingMessages messages;
     testing::FakePictures pictures;
+#ifdef _WIN32
+    Dialog inFolder{{messages, pictures, ini}, L"C:\\Program Files\\Pelin\\"};
+    EXPECT_EQ(inFolder.characterPath(u"a.pcf"), u"C:\\Program Files\\Pelin\\a.pcf");
+    Dialog slashes{{messages, pictures, ini}, L"D:/Pelin/"};
+    EXPECT_EQ(slashes.characterPath(u"a.pcf"), u"D:/Pelin\\a.pcf");
+    Dialog atRoot{{messages, pictures, ini}, L"C:\\"};
+    EXPECT_EQ(atRoot.characterPath(u"ぺりん.pcf"), u"C:\\ぺりん.pcf");
+#else
     Dialog inFolder{{messages, pictures, ini}, "/opt/pelin/"};
     EXPECT_EQ(inFolder.characterPath(u"a.pcf"), u"/opt/pelin/a.pcf");
     Dialog atRoot{{messages, pictures, ini}, "/"};
     EXPECT_EQ(atRoot.characterPath(u"ぺりん.pcf"), u"/ぺりん.pcf");
+#endif
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "notepad/form4.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -174,7 +173,7 @@ TEST_F(NotepadTest, CancelledSaveAsWritesNothing) {
 
 TEST_F(NotepadTest, ReadOnlyTargetIsRefusedAndKept) {
     const auto page = dir.write("page.htm", "original");
-    ::chmod(page.c_str(), 0444);
+    testing::makeReadOnly(page);
     htmlFilePass = text::fromPath(page);
     form.Text1.setText(u"edited");
     form.mnufilea.click();

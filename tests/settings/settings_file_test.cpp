@@ -1,8 +1,10 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -204,7 +206,9 @@ TEST_F(FileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
     EXPECT_TRUE(std::filesystem::exists(settings.filePath() / "inside"));
     std::filesystem::remove_all(settings.filePath());
 
+#ifndef _WIN32
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
+#endif
     putFile("[Setei]\r\nLangS=0\r\n");
     std::filesystem::permissions(settings.filePath(), std::filesystem::perms::owner_read);
     EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
@@ -216,10 +220,18 @@ TEST_F(FileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
 }
 
 TEST(SettingsFolder, EndsInTheSeparator) {
+#ifdef _WIN32
+    EXPECT_EQ(SettingsFile(L"C:\\Pelin").SettingsFolder(), u"C:\\Pelin\\");
+    EXPECT_EQ(SettingsFile(L"C:\\Pelin\\").SettingsFolder(), u"C:\\Pelin\\");
+    EXPECT_EQ(SettingsFile(L"C:/Pelin/").SettingsFolder(), u"C:/Pelin/");
+    EXPECT_EQ(SettingsFile(L"C:\\").SettingsFolder(), u"C:\\");
+    EXPECT_EQ(SettingsFile(L"C:\\Pelin").filePath(), std::filesystem::path(L"C:\\Pelin\\Pelin.ini"));
+#else
     EXPECT_EQ(SettingsFile("/opt/pelin").SettingsFolder(), u"/opt/pelin/");
     EXPECT_EQ(SettingsFile("/opt/pelin/").SettingsFolder(), u"/opt/pelin/");
     EXPECT_EQ(SettingsFile("/").SettingsFolder(), u"/");
     EXPECT_EQ(SettingsFile("/opt/pelin").filePath(), std::filesystem::path("/opt/pelin/Pelin.ini"));
+#endif
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "support/temp_dir.h"
 
 namespace pelin::settings {
 
@@ -15,15 +16,10 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::temp_directory_path() /
                   (std::string("pelin-settings-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(folder_);
+        testing::removeTree(folder_);
         std::filesystem::create_directories(folder_);
     }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(folder_, ec);
-    }
+    void TearDown() override { testing::removeTree(folder_); }
 
     std::string fileBytes() const {
         platform::Result<std::string> bytes = platform::readFile(folder_ / "Pelin.ini");

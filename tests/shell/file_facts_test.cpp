@@ -1,7 +1,6 @@
 #include "shell/file_facts.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "support/temp_dir.h"
 #include "text/textfile.h"
@@ -27,7 +26,7 @@ TEST(FileFacts, NameFolderSizeTimeAndReadOnly) {
     EXPECT_EQ(factOf(facts, u"属性"), u"読み取り専用ではありません");
     EXPECT_EQ(factOf(facts, u"更新日時").size(), 19u);
 
-    ::chmod(file.c_str(), 0444);
+    testing::makeReadOnly(file);
     EXPECT_EQ(factOf(gatherFileFacts(text::fromPath(file)), u"属性"), u"読み取り専用");
 
     facts = gatherFileFacts(text::fromPath(dir.path()));

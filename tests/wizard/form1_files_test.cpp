@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "platform/folders.h"
 #include "wizard/wizard_fixture.h"
 
 namespace pelin::testing {
@@ -20,9 +21,13 @@ TEST_F(FilesTest, SourceChoiceShowsSizeCaptionAndKeepsItsFolder) {
     EXPECT_EQ(first.filter, u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*");
     EXPECT_EQ(first.flags, 4096);
     EXPECT_EQ(first.filterIndex, 1);
+#ifdef _WIN32
+    const char* home = std::getenv("USERPROFILE");
+#else
     const char* home = std::getenv("HOME");
+#endif
     if (home && std::string(home) != "/") {
-        EXPECT_EQ(first.initDir, text::fromUtf8(home) + u"/");
+        EXPECT_EQ(first.initDir, text::fromUtf8(home) + platform::kFolderSeparator);
     }
 
     EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(source));
@@ -47,7 +52,7 @@ TEST_F(FilesTest, SourceChoiceShowsSizeCaptionAndKeepsItsFolder) {
     f.Command11.click();
     EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [ 変換ファイル未指定 ]");
     EXPECT_FALSE(f.mnufilepro.enabled);
-    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(dir / "texts" / "b.txt"));
+    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(dir / "texts/b.txt"));
 }
 
 TEST_F(FilesTest, TypingAPathChangesOnlyNextAndTheFilePropertiesItem) {

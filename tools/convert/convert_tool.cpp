@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/folders.h"
 #include "settings/settings_file.h"
 #include "text/textfile.h"
 #include "tool_services.h"
@@ -70,12 +71,10 @@ public:
             folder_ = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
             return {};
         }
+        platform::Result<std::filesystem::path> made = platform::createTemporaryFolder("pelin-convert");
+        if (!made) return made.error();
+        temporary_ = folder_ = *made;
         std::error_code ec;
-        std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-        if (ec) base = ".";
-        std::string name = (base / "pelin-convert-XXXXXX").string();
-        if (!::mkdtemp(name.data())) return platform::FileError{base, "cannot create a temporary folder"};
-        temporary_ = folder_ = name;
         if (!std::filesystem::exists(file, ec)) return {};  // a first start
         platform::Result<std::string> bytes = platform::readFile(file);
         if (!bytes) return bytes.error();

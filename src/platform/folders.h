@@ -1,0 +1,24 @@
+#pragma once
+// Folders as the system names them: how a path separates folder names, where the
+// user's files live, and a private folder for scratch files.
+#include <filesystem>
+#include <string_view>
+
+#include "platform/result.h"
+
+namespace pelin::platform {
+
+// The separator the system writes between folder names ("\" on Windows, "/"
+// elsewhere), and every character it takes for one (Windows takes "/" too).
+inline constexpr char16_t kFolderSeparator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
+inline constexpr std::u16string_view kFolderSeparators = kFolderSeparator == u'\\' ? u"\\/" : u"/";
+inline bool isFolderSeparator(char16_t c) { return kFolderSeparators.find(c) != std::u16string_view::npos; }
+
+// The user's home folder; the root of the system's file system when it names none.
+std::filesystem::path homeFolder();
+
+// Creates a new, empty folder "<prefix>…" that only this user may use, in the
+// system's folder for temporary files.
+Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix);
+
+}  // namespace pelin::platform

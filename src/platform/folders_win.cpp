@@ -1,0 +1,48 @@
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "platform/folders.h"
+#include "platform/win_error.h"
+
+namespace pelin::platform {
+namespace {
+
+// The environment variable `name`, or "" when it is not set.
+std::wstring environment(const wchar_t* name) {
+    std::wstring value(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+        if (length < value.size()) {
+            value.resize(length);
+            return value;
+        }
+        value.resize(length);  // too small: `length` is the room needed
+    }
+}
+
+}  // namespace
+
+std::filesystem::path homeFolder() {
+    const std::wstring profile = environment(L"USERPROFILE");
+    if (!profile.empty()) return profile;
+    const std::wstring drive = environment(L"SystemDrive");
+    return (drive.empty() ? L"C:" : drive) + L"\\";
+}
+
+Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
+    // The temporary folder Windows gives each user is already the user's own.
+    static std::atomic<unsigned> count{0};
+    wchar_t base[MAX_PATH + 1];
+    if (::GetTempPathW(MAX_PATH + 1, base) == 0) return windowsError(L".", ::GetLastError());
+    const std::wstring stem = std::filesystem::path(prefix).native() + L"-" + std::to_wstring(::GetCurrentProcessId());
+    for (;;) {
+        const std::filesystem::path folder = std::filesystem::path(base) / (stem + L"-" + std::to_wstring(count++));
+        if (::CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_ALREADY_EXISTS) return windowsError(base, error);
+    }
+}
+
+}  // namespace pelin::platform
