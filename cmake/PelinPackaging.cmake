@@ -1,18 +1,12 @@
 # Installing the desktop program and packaging it as a .deb.
 #
 # The program folder goes to <prefix>/lib/pelin as one piece (the program looks
-# for its readme and characters beside itself); <prefix>/bin/pelin is a relative
-# symbolic link to it, and the desktop entry and icons go where desktops look.
-set(PELIN_INSTALL_FOLDER lib/pelin)
-
-install(TARGETS pelin RUNTIME DESTINATION ${PELIN_INSTALL_FOLDER} COMPONENT pelin)
+# for its readme and characters beside itself; pelin and pelin-convert are put
+# there, each with its link in <prefix>/bin, by pelin_program), and the desktop
+# entry and icons go where desktops look.
 install(FILES ${PELIN_PROGRAM_DIR}/readme.txt ${PELIN_PROGRAM_DIR}/pelin-blue.pcf
               ${PELIN_PROGRAM_DIR}/pelin-pink.pcf
         DESTINATION ${PELIN_INSTALL_FOLDER} COMPONENT pelin)
-
-file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin-link)
-file(CREATE_LINK ../${PELIN_INSTALL_FOLDER}/pelin ${PROJECT_BINARY_DIR}/bin-link/pelin SYMBOLIC)
-install(FILES ${PROJECT_BINARY_DIR}/bin-link/pelin DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT pelin)
 
 install(FILES ${PROJECT_SOURCE_DIR}/assets/pelin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
         COMPONENT pelin)

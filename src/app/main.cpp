@@ -8,10 +8,10 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "app/settings_location.h"
 #include "app/splash_window.h"
 #include "form/qt/classic_look.h"
 #include "platform/files.h"
+#include "settings/settings_location.h"
 #include "version.h"
 
 namespace {
@@ -48,8 +48,10 @@ int main(int argc, char** argv) {
 
     pelin::app::ProgramContext context;
     context.programFolder = pelin::platform::programFolder();
-    context.settingsFolder =
-        pelin::app::chooseSettingsFolder(context.programFolder, pelin::app::userSettingsFolder());
+    context.settingsFolder = pelin::settings::chooseSettingsFolder(context.programFolder);
+    // Made now so that the first save has somewhere to go; a folder that cannot
+    // be made is reported by that save.
+    pelin::settings::createSettingsFolder(context.settingsFolder);
 
     auto* splash = new pelin::app::SplashWindow([&context] { pelin::app::showMainWindow(context); });
     splash->show();

@@ -46,8 +46,13 @@ void Form1::Command11_Click() {
     txtHTML.setText(path);
     Caption = kWindowTitle + u" - [" + path + u"]";
 
-    const std::optional<std::uintmax_t> length = platform::fileLength(text::toPath(path));
-    if (!length || *length > static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max())) return fail();
+    // A size held in a signed 32-bit number: 2 GiB or more is refused with the rest.
+    static_assert(platform::kMaxSourceFileBytes <= std::numeric_limits<std::int32_t>::max());
+    const platform::Result<std::uintmax_t> length = platform::fileSize(text::toPath(path));
+    if (!length) {
+        lastSourceChoice.error = length.error();
+        return fail();
+    }
     settings.FileSize = static_cast<std::int32_t>(*length);
     if (settings.FileSize > 0)
         txtHTMLSize.caption = u"ファイルサイズ : " + text::formatReal(settings.FileSize / 1000.0) + u"KB";

@@ -1,6 +1,8 @@
-// pelin-convert as a program: the worked examples from settings files, several
-// sources at once, failures and usage.
+// pelin-convert as a program: the worked examples from settings files, the
+// wizard's own settings file found as the wizard finds it, answers replaced for
+// one run, batches, failures and usage.
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -9,6 +11,8 @@
 #include <sstream>
 
 #include "convert_tool.h"
+#include "support/scoped_env.h"
+#include "version.h"
 #include "wizard/wizard_fixture.h"
 
 namespace pelin::testing {
@@ -21,18 +25,18 @@ struct Outcome {
 
 class ConvertTest : public WizardTest {
 protected:
-    // Runs the built program in the test folder.
-    Outcome runProgram(const std::string& arguments) {
+    // Runs the built program (or a copy of it) in the test folder.
+    Outcome runProgram(const std::string& arguments, const std::filesystem::path& program = PELIN_CONVERT_PATH) {
 #ifdef _WIN32
         // Through cmd.exe; the program's path is made whole first, as "cd /d" may change the drive.
-        static const std::filesystem::path program = std::filesystem::absolute(PELIN_CONVERT_PATH).make_preferred();
-        const std::wstring command = L"cd /d \"" + dir.native() + L"\" && \"" + program.native() + L"\" " +
+        const std::filesystem::path whole = std::filesystem::absolute(program).make_preferred();
+        const std::wstring command = L"cd /d \"" + dir.native() + L"\" && \"" + whole.native() + L"\" " +
                                      std::wstring(arguments.begin(), arguments.end()) + L" 2>\"" +
                                      (dir / "stderr.txt").native() + L"\"";
         FILE* pipe = ::_wpopen(command.c_str(), L"r");
 #else
-        const std::string command = "cd '" + dir.string() + "' && '" PELIN_CONVERT_PATH "' " + arguments +
-                                    " 2>'" + (dir / "stderr.txt").string() + "'";
+        const std::string command = "cd '" + dir.string() + "' && '" + program.string() + "' " + arguments + " 2>'" +
+                                    (dir / "stderr.txt").string() + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
 #endif
         Outcome o{-1, {}, {}};
@@ -49,10 +53,19 @@ protected:
         if (platform::Result<std::string> err = platform::readFile(dir / "stderr.txt")) o.err = std::move(*err);
         return o;
     }
+    // Runs the program's function as if the program were in `programFolder`.
+    static Outcome runIn(const std::filesystem::path& programFolder, const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        const int status = convert::run(args, out, err, programFolder);
+        return {status, out.str(), err.str()};
+    }
     void writeSettings(const std::string& name, Keys keys) {
         std::string content = "[Setei]\r\nSetei=Auto\r\n";
         for (const auto& [k, v] : keys) content += k + "=" + v + "\r\n";
         writeFile(name, content);
+    }
+    bool pageHas(const std::filesystem::path& page, const std::string& part) {
+        return readBytes(page).find(part) != std::string::npos;
     }
 };
 
@@ -74,52 +87,140 @@ TEST_F(ConvertTest, WorkedExamplesFromSettingsFiles) {
     EXPECT_EQ(readBytes(dir / "two.htm"), cp932(kSecondExamplePage));
 }
 
-TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthers) {
+TEST_F(ConvertTest, WithoutSettingsItReadsTheFileBesideTheProgramAsTheWizardDoes) {
+    const std::filesystem::path program = dir / "program" / "pelin-convert";
+    std::filesystem::create_directory(dir / "program");
+    std::filesystem::copy_file(PELIN_CONVERT_PATH, program);
+    writeFile("a.txt", "x");
+
+    // Nothing saved yet: a first start, said on standard error; nothing is created.
+    Outcome o = runProgram("a.txt a.htm", program);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "pelin-convert: no answers saved in " + (dir / "program" / "Pelin.ini").string() +
+                         " yet; converting with the answers of a first start\n");
+    EXPECT_TRUE(pageHas(dir / "a.htm", "<HTML><HEAD>"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "program"), {}), 1);
+
+    writeFile("program/Pelin.ini", "[Setei]\r\nLangS=5\r\n");
+    o = runProgram("a.txt a.htm", program);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_TRUE(pageHas(dir / "a.htm", "<HTML LANG=ko><HEAD>"));
+}
+
+TEST_F(ConvertTest, AProgramFolderThatTakesNoFilesMeansTheUsersConfigurationFolder) {
+    ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+    // As for an installed program: a folder where no file can be made (a file
+    // stands for it, as the test's root user may write anywhere).
+    const std::filesystem::path program = writeFile("program", "not a folder");
+    const std::filesystem::path saved = dir / "config" / "pelin" / "Pelin.ini";
+    writeFile("a.txt", "x");
+    const std::vector<std::string> args{(dir / "a.txt").string(), (dir / "a.htm").string()};
+
+    Outcome o = runIn(program, args);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("no answers saved in " + saved.string()), std::string::npos) << o.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "config"));  // reading nothing makes nothing
+
+    std::filesystem::create_directories(saved.parent_path());
+    writeFile("config/pelin/Pelin.ini", "[Setei]\r\nLangS=5\r\n");
+    o = runIn(program, args);
+    EXPECT_EQ(o.err, "");
+    EXPECT_TRUE(pageHas(dir / "a.htm", "<HTML LANG=ko><HEAD>"));
+    EXPECT_NE(runIn(program, {"--help"}).out.find(saved.string()), std::string::npos);
+}
+
+TEST_F(ConvertTest, ASettingsFileThatCannotBeReadIsAnErrorNotAFirstStart) {
+    writeFile("a.txt", "x");
+    std::filesystem::create_directory(dir / "folder.ini");
+    Outcome o = runProgram("--settings missing.ini a.txt a.htm");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "pelin-convert: missing.ini: cannot be read because no such file or folder\n");
+    o = runProgram("--settings folder.ini a.txt a.htm");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "pelin-convert: folder.ini: is a folder\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.htm"));
+}
+
+TEST_F(ConvertTest, SetReplacesASavedAnswerForThisRunAlone) {
+    writeSettings("first.ini", firstExampleKeys());
+    writeFile("one.txt", kFirstExampleSource);
+    const std::string ini = readBytes(dir / "first.ini");
+
+    Outcome o = runProgram("--settings first.ini --set webtitles=日記 one.txt one.htm");
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::string expected = kFirstExamplePage;
+    expected.replace(expected.find("サンプル"), std::string("サンプル").size(), "日記");
+    EXPECT_EQ(readBytes(dir / "one.htm"), cp932(expected));
+    EXPECT_EQ(readBytes(dir / "first.ini"), ini);
+
+    o = runProgram("--settings first.ini --set Title=x one.txt two.htm");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("'Title' is not a saved answer"), std::string::npos) << o.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "two.htm"));
+}
+
+TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheReason) {
     writeSettings("Pelin.ini", secondExampleKeys());
     const std::string ini = readBytes(dir / "Pelin.ini");
     writeFile("a.txt", kSecondExampleSource);
-    writeFile("b.text", kSecondExampleSource);
+    writeFile("-b.text", kSecondExampleSource);
     std::filesystem::create_directory(dir / "out");
+    std::filesystem::create_directory(dir / "folder.txt");
+    ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
 
-    Outcome o = runProgram("--settings Pelin.ini --out-dir out a.txt missing.txt b.text");
+    Outcome o = runProgram("--settings Pelin.ini --out-dir out a.txt missing.txt folder.txt pipe.txt -- -b.text");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(readBytes(dir / "out" / "a.htm"), cp932(kSecondExamplePage));
-    EXPECT_EQ(readBytes(dir / "out" / "b.htm"), cp932(kSecondExamplePage));
-    EXPECT_NE(o.err.find("missing.txt"), std::string::npos);
-    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);
+    EXPECT_EQ(readBytes(dir / "out" / "-b.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(o.err, "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
+                     "pelin-convert: folder.txt: is a folder\n"
+                     "pelin-convert: pipe.txt: not a regular file\n");
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);  // sizes before and after, for each page
     EXPECT_EQ(readBytes(dir / "Pelin.ini"), ini);
-    EXPECT_FALSE(std::filesystem::exists(dir / "out" / "missing.htm"));
 
     o = runProgram("--settings Pelin.ini a.txt no-such-folder/a.htm");
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find((std::filesystem::path("no-such-folder") / "a.htm").make_preferred().string()),
-              std::string::npos);
+    EXPECT_EQ(o.err, "pelin-convert: no-such-folder/a.htm: cannot be written because no such file or folder\n");
 }
 
-TEST_F(ConvertTest, UsageAndHelp) {
-    for (const char* wrong : {"", "only-one.txt", "a b c", "--out-dir", "--bogus a b", "--settings"}) {
+TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
+    writeSettings("Pelin.ini", secondExampleKeys());
+    for (const char* folder : {"d1", "d2", "od"}) std::filesystem::create_directory(dir / folder);
+    writeFile("d1/x.txt", "first");
+    writeFile("d2/x.txt", "second");
+    writeFile("y.txt", kSecondExampleSource);
+    writeFile("od/p.htm", "a source");
+
+    Outcome o = runProgram("--settings Pelin.ini --out-dir od d1/x.txt d2/x.txt y.txt od/p.htm");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "pelin-convert: d1/x.txt: not converted: its page od/x.htm would also be the page of d2/x.txt\n"
+                     "pelin-convert: d2/x.txt: not converted: its page od/x.htm would also be the page of d1/x.txt\n"
+                     "pelin-convert: od/p.htm: not converted: its page od/p.htm would replace the source itself\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "od" / "x.htm"));
+    EXPECT_EQ(readBytes(dir / "od" / "p.htm"), "a source");
+    EXPECT_EQ(readBytes(dir / "od" / "y.htm"), cp932(kSecondExamplePage));
+
+    o = runProgram("--settings Pelin.ini y.txt ./y.txt");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(readBytes(dir / "y.txt"), kSecondExampleSource);
+}
+
+TEST_F(ConvertTest, UsageHelpAndVersion) {
+    for (const char* wrong : {"", "only-one.txt", "a b c", "--out-dir", "--bogus a b", "--settings", "--set",
+                              "--set WebTitleS a b"}) {
         Outcome o = runProgram(wrong);
         EXPECT_EQ(o.status, 2) << wrong;
         EXPECT_NE(o.err.find("usage: pelin-convert"), std::string::npos) << wrong;
     }
-    Outcome help = runProgram("--help");
+    Outcome help = runIn(dir, {"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, convert::kUsage);
-}
+    EXPECT_NE(help.out.find(iniPath().string() + "\n"), std::string::npos);
+    EXPECT_NE(help.out.find(" CommentS"), std::string::npos);
 
-TEST_F(ConvertTest, DefaultSettingsAreThoseOfTheProgramFolderOrAFirstStart) {
-    writeFile("a.txt", "x");
-    std::ostringstream out, err;
-    const std::string page = (dir / "a.htm").string();
-    EXPECT_EQ(convert::run({(dir / "a.txt").string(), page}, out, err, dir), 0) << err.str();
-    const std::string firstStart = readBytes(page);
-    EXPECT_NE(firstStart.find("<HTML><HEAD>"), std::string::npos);
-    EXPECT_NE(firstStart.find("<BASEFONT SIZE=3>"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(iniPath()));
-
-    writeIni({{"LangS", "5"}});
-    EXPECT_EQ(convert::run({(dir / "a.txt").string(), page}, out, err, dir), 0) << err.str();
-    EXPECT_NE(readBytes(page).find("<HTML LANG=ko><HEAD>"), std::string::npos);
+    Outcome version = runProgram("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("pelin-convert ") + kVersion + "\n");
 }
 
 }  // namespace

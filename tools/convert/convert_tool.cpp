@@ -1,169 +1,210 @@
 #include "convert_tool.h"
 
-#include <cstdlib>
 #include <optional>
 #include <system_error>
 
-#include "platform/folders.h"
+#include "arguments.h"
+#include "page_plan.h"
+#include "private_settings.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "text/textfile.h"
 #include "tool_services.h"
+#include "version.h"
 #include "wizard/form1.h"
 
 namespace pelin::convert {
 
 const char* const kUsage =
-    "usage: pelin-convert [--settings FILE] SOURCE DEST\n"
-    "       pelin-convert [--settings FILE] --out-dir DIR SOURCE...\n"
+    "usage: pelin-convert [OPTION]... SOURCE DEST\n"
+    "       pelin-convert [OPTION]... --out-dir DIR SOURCE...\n"
     "\n"
-    "Converts text files to HTML pages with the answers saved in FILE (default:\n"
-    "Pelin.ini in the program's folder), as the wizard does when every step is\n"
-    "passed unchanged. The settings file is never written. With --out-dir, each\n"
-    "SOURCE becomes DIR/<its name without extension>.htm. For each page the sizes\n"
-    "before and after are printed.\n";
+    "Converts text files to HTML pages with the answers the wizard saved, as the\n"
+    "wizard does when every step is passed unchanged. The settings file is never\n"
+    "written. For each page the sizes before and after are printed.\n"
+    "\n"
+    "  --settings FILE  read the answers from FILE instead of the wizard's file\n"
+    "  --set KEY=VALUE  answer VALUE to KEY in this run, as if the settings file held\n"
+    "                   it in section \"Setei\" (VALUE as typed in the wizard); KEY is\n"
+    "                   one of the saved answers below, in any letter case; repeatable\n"
+    "  --out-dir DIR    write each SOURCE to DIR/<its name without extension>.htm; a\n"
+    "                   source whose page another source would also get, or whose page\n"
+    "                   would replace a source, is not converted\n"
+    "  --version        print the version\n"
+    "  --help           print this help\n"
+    "  --               end of the options: names starting with \"-\" follow\n"
+    "\n"
+    "Exit status: 0 every page written, 1 some not, 2 a wrong command line or a\n"
+    "settings file that cannot be read.\n";
 
 namespace {
 
-struct Request {
-    std::optional<std::filesystem::path> settingsFile;
-    std::optional<std::filesystem::path> outDir;
-    std::vector<std::filesystem::path> sources;
-    std::filesystem::path destination;  // without --out-dir
+struct Failure {
+    std::filesystem::path path;
+    std::string reason;
 };
 
-enum class Parsed { Run, Help, Wrong };
-
-Parsed parse(const std::vector<std::string>& args, Request& request) {
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") return Parsed::Help;
-        if (a == "--settings" || a == "--out-dir") {
-            if (i + 1 >= args.size()) return Parsed::Wrong;
-            std::filesystem::path value = args[++i];
-            (a == "--settings" ? request.settingsFile : request.outDir) = value;
-        } else if (a == "--") {
-            positional.insert(positional.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
-            break;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Parsed::Wrong;
-        } else {
-            positional.push_back(a);
-        }
+// These reasons say everything by themselves; any other is what stopped the
+// reading or the writing.
+std::string reasonFor(const platform::FileError& error, const char* doing) {
+    switch (error.kind) {
+    case platform::FileErrorKind::IsFolder:
+    case platform::FileErrorKind::NotRegularFile:
+    case platform::FileErrorKind::TooLarge: return platform::englishReason(error);
+    default: return std::string("cannot be ") + doing + " because " + platform::englishReason(error);
     }
-    if (request.outDir) {
-        if (positional.empty()) return Parsed::Wrong;
-        request.sources.assign(positional.begin(), positional.end());
-    } else {
-        if (positional.size() != 2) return Parsed::Wrong;
-        request.sources = {positional[0]};
-        request.destination = positional[1];
-    }
-    return Parsed::Run;
 }
 
-// The settings are read from a file named "Pelin.ini" in a folder. Another name
-// is read through a private copy, which also keeps the user's file untouched.
-class SettingsFolder {
+void report(std::ostream& err, const std::filesystem::path& path, const std::string& what) {
+    err << "pelin-convert: " << path.string() << ": " << what << '\n';
+}
+
+std::filesystem::path absolutePath(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute;
+}
+
+// The file a path names, links followed as far as they exist, so that two ways of
+// writing one file are one file.
+std::filesystem::path resolvedPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolutePath(path), ec);
+    return ec ? absolutePath(path).lexically_normal() : resolved;
+}
+
+std::string clashText(const PlannedPage& planned) {
+    const std::string page = "not converted: its page " + planned.page.string();
+    if (planned.clash == PlannedPage::Clash::SharedPage)
+        return page + " would also be the page of " + planned.clashesWith.string();
+    if (planned.clashesWith == planned.source) return page + " would replace the source itself";
+    return page + " would replace the source " + planned.clashesWith.string();
+}
+
+std::filesystem::path wizardSettingsFile(const std::filesystem::path& programFolder) {
+    return settings::chooseSettingsFolder(programFolder) / settings::SettingsFile::kFileName;
+}
+
+// The main window, driven as a user who changes nothing would drive it; the file
+// dialogs are answered with the files of the run.
+class WizardRun {
 public:
-    platform::Result<> open(const std::filesystem::path& file) {
-        if (file.filename() == "Pelin.ini") {
-            folder_ = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-            return {};
-        }
-        platform::Result<std::filesystem::path> made = platform::createTemporaryFolder("pelin-convert");
-        if (!made) return made.error();
-        temporary_ = folder_ = *made;
-        std::error_code ec;
-        if (!std::filesystem::exists(file, ec)) return {};  // a first start
-        platform::Result<std::string> bytes = platform::readFile(file);
-        if (!bytes) return bytes.error();
-        return platform::replaceFile(folder_ / "Pelin.ini", *bytes);
-    }
-    const std::filesystem::path& folder() const { return folder_; }
-    ~SettingsFolder() {
-        std::error_code ec;
-        if (!temporary_.empty()) std::filesystem::remove_all(temporary_, ec);
-    }
+    WizardRun(settings::SettingsFile& ini, const std::filesystem::path& programFolder)
+        : form_(services_, ini, {programFolder, /*keepSettingsFile=*/true}) {}
 
-private:
-    std::filesystem::path folder_;
-    std::filesystem::path temporary_;
-};
-
-std::filesystem::path destinationFor(const Request& request, const std::filesystem::path& source) {
-    if (!request.outDir) return request.destination;
-    std::filesystem::path name = source.filename();
-    name.replace_extension(".htm");
-    return *request.outDir / name;
-}
-
-void reportFailure(std::ostream& err, const std::filesystem::path& source, const std::string& reason) {
-    err << "pelin-convert: " << source.string() << ": " << reason << '\n';
-}
-
-}  // namespace
-
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const std::filesystem::path& programFolder) {
-    Request request;
-    switch (parse(args, request)) {
-    case Parsed::Help: out << kUsage; return 0;
-    case Parsed::Wrong: err << kUsage; return 2;
-    case Parsed::Run: break;
-    }
-
-    SettingsFolder settingsFolder;
-    if (platform::Result<> opened = settingsFolder.open(request.settingsFile.value_or(programFolder / "Pelin.ini"));
-        !opened) {
-        reportFailure(err, opened.error().path, opened.error().reason);
-        return 1;
-    }
-    settings::SettingsFile ini(settingsFolder.folder());
-
-    ToolDialogs dialogs;
-    ToolMessages messages;
-    NoPictures pictures;
-    NoClipboard clipboard;
-    NoShell shell;
-    NoWindows windows;
-    form::Services services{messages, dialogs, pictures, clipboard, shell, windows};
-    wizard::Form1 form(services, ini, {programFolder, /*keepSettingsFile=*/true});
-
-    bool allConverted = true;
-    bool loaded = false;
-    for (const std::filesystem::path& source : request.sources) {
-        dialogs.source = text::fromPath(std::filesystem::absolute(source));
-        dialogs.destination = text::fromPath(std::filesystem::absolute(destinationFor(request, source)));
+    // Converts `source` into `page`: nothing, or why not.
+    std::optional<Failure> convert(const std::filesystem::path& source, const std::filesystem::path& page) {
+        const std::filesystem::path sourcePath = absolutePath(source);
+        dialogs_.source = text::fromPath(sourcePath);
+        dialogs_.destination = text::fromPath(absolutePath(page));
 
         // Back to the first step as the user would: Top after a conversion,
         // Cancel after one that failed. The first file is asked for by start-up.
-        if (!loaded) {
-            form.Form_Load();
-            loaded = true;
+        if (!loaded_) {
+            form_.Form_Load();
+            loaded_ = true;
         } else {
-            if (form.CurrentStep == 10) form.StartFrame.click();
-            else form.SubChan.click();
-            form.Command11.click();
+            if (form_.CurrentStep == 10) form_.StartFrame.click();
+            else form_.SubChan.click();
+            form_.Command11.click();
         }
-        if (!form.lastSourceChoice.chosen) {
-            reportFailure(err, source, "cannot find the file");
-            allConverted = false;
-            continue;
+        if (!form_.lastSourceChoice.chosen) {
+            const std::optional<platform::FileError>& error = form_.lastSourceChoice.error;
+            return Failure{source, error ? reasonFor(*error, "read") : "not taken by the wizard"};
         }
-        for (int step = 1; step <= 8; ++step) form.SubFoword.click();
-        form.HozonDialog.click();
-        form.SubFoword.click();
+        for (int step = 1; step <= 8; ++step) form_.SubFoword.click();
+        form_.HozonDialog.click();
+        form_.SubFoword.click();
+        if (form_.CurrentStep == 10) return std::nullopt;
 
-        if (form.CurrentStep != 10) {
-            const std::string reason =
-                form.lastConversionError ? form.lastConversionError->path.string() + ": " + form.lastConversionError->reason
-                                         : "not converted";
-            reportFailure(err, source, reason);
-            allConverted = false;
-            continue;
+        const std::optional<platform::FileError>& error = form_.lastConversionError;
+        if (!error) return Failure{source, "not converted"};
+        if (error->path == sourcePath) return Failure{source, reasonFor(*error, "read")};
+        return Failure{page, reasonFor(*error, "written")};
+    }
+
+    // The sizes before and after, as the last step shows them.
+    std::string sizes() const {
+        return text::toUtf8(form_.txtSize.caption) + '\n' + text::toUtf8(form_.htmSize.caption) + '\n';
+    }
+
+private:
+    ToolDialogs dialogs_;
+    ToolMessages messages_;
+    NoPictures pictures_;
+    NoClipboard clipboard_;
+    NoShell shell_;
+    NoWindows windows_;
+    form::Services services_{messages_, dialogs_, pictures_, clipboard_, shell_, windows_};
+    wizard::Form1 form_;
+    bool loaded_ = false;
+};
+
+}  // namespace
+
+std::string helpText(const std::filesystem::path& wizardSettingsFile) {
+    std::error_code ec;
+    std::string help = kUsage;
+    help += "\nWithout --settings the answers are read from the wizard's file";
+    help += std::filesystem::exists(wizardSettingsFile, ec) ? ":\n" : " (none saved yet):\n";
+    help += "  " + wizardSettingsFile.string() + "\n\nSaved answers for --set:\n ";
+    std::size_t column = 1;
+    for (const wizard::Form1::AnswerEntry& entry : wizard::Form1::answerTable()) {
+        const std::string key = text::toUtf8(entry.key);
+        if (column + 1 + key.size() > 80) {
+            help += "\n ";
+            column = 1;
         }
-        out << text::toUtf8(form.txtSize.caption) << '\n' << text::toUtf8(form.htmSize.caption) << '\n';
+        help += " " + key;
+        column += 1 + key.size();
+    }
+    return help + "\n";
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const std::filesystem::path& programFolder) {
+    const std::variant<Request, std::string> parsed = parseArguments(args);
+    if (const std::string* wrong = std::get_if<std::string>(&parsed)) {
+        err << "pelin-convert: " << *wrong << "\n\n" << kUsage;
+        return 2;
+    }
+    const Request& request = std::get<Request>(parsed);
+    switch (request.action) {
+    case Request::Action::Help: out << helpText(wizardSettingsFile(programFolder)); return 0;
+    case Request::Action::Version: out << "pelin-convert " << kVersion << '\n'; return 0;
+    case Request::Action::Convert: break;
+    }
+
+    // A settings file named on the command line must be there; the wizard's own
+    // may not be yet, and then the run is a first start, as the wizard's would be.
+    const std::filesystem::path settingsFile =
+        request.settingsFile ? *request.settingsFile : wizardSettingsFile(programFolder);
+    PrivateSettings answers;
+    if (platform::Result<> opened = answers.open(settingsFile, !request.settingsFile, request.overrides); !opened) {
+        const platform::FileError& error = opened.error();
+        report(err, error.path, reasonFor(error, error.path == settingsFile ? "read" : "written"));
+        return 2;
+    }
+    if (!answers.foundFile())
+        err << "pelin-convert: no answers saved in " << settingsFile.string()
+            << " yet; converting with the answers of a first start\n";
+
+    const std::vector<PlannedPage> plan = request.outDir
+                                              ? planPagesInFolder(*request.outDir, request.sources, resolvedPath)
+                                              : planPage(request.sources.front(), request.destination, resolvedPath);
+    settings::SettingsFile ini(answers.folder());
+    WizardRun wizard(ini, programFolder);
+    bool allConverted = true;
+    for (const PlannedPage& planned : plan) {
+        std::optional<Failure> failed;
+        if (planned.clash != PlannedPage::Clash::None) failed = Failure{planned.source, clashText(planned)};
+        else failed = wizard.convert(planned.source, planned.page);
+        if (failed) {
+            report(err, failed->path, failed->reason);
+            allConverted = false;
+        } else {
+            out << wizard.sizes();
+        }
     }
     return allConverted ? 0 : 1;
 }

@@ -1,0 +1,29 @@
+#pragma once
+// Where "Pelin.ini" lives, for the desktop program and the command-line converter
+// alike, so that both read the answers the wizard saved. A copy of the program run
+// from its own folder keeps its answers next to itself, as users of the program
+// expect; an installed copy cannot write there and keeps them in the user's
+// configuration folder instead.
+#include <filesystem>
+
+namespace pelin::settings {
+
+// True when a file can be created in `folder` (tried, not guessed from modes:
+// access rules, read-only mounts and the user's own rights all count).
+bool canCreateFilesIn(const std::filesystem::path& folder);
+
+// The user's configuration folder for the program: $XDG_CONFIG_HOME/pelin, or
+// ~/.config/pelin when that is unset or not an absolute path.
+std::filesystem::path userSettingsFolder();
+
+// The folder of "Pelin.ini" for the program in `programFolder`: that folder when
+// a file can be created there, else `userFolder`. Nothing is left behind and no
+// folder is created, so a reader that finds no answers there changes nothing.
+std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programFolder,
+                                           const std::filesystem::path& userFolder = userSettingsFolder());
+
+// Creates `folder` and its parents when missing, for a program that will save its
+// answers there. False when it could not; the first save then reports why.
+bool createSettingsFolder(const std::filesystem::path& folder);
+
+}  // namespace pelin::settings

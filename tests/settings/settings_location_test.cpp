@@ -1,0 +1,48 @@
+#include "settings/settings_location.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace pelin::settings {
+namespace {
+
+TEST(SettingsLocation, ProgramFolderWhenFilesCanBeCreatedThere) {
+    testing::TempDir program, user;
+    EXPECT_EQ(chooseSettingsFolder(program.path(), user / "config"), program.path());
+    // The probe leaves nothing behind.
+    EXPECT_TRUE(std::filesystem::is_empty(program.path()));
+    EXPECT_FALSE(std::filesystem::exists(user / "config"));
+}
+
+TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFilesCreatedOnlyWhenAsked) {
+    testing::TempDir user;
+    // A "folder" that is a file stands for a folder the user may not write to
+    // (permissions do not stop the test's root user).
+    const auto notAFolder = user.write("pelin", "not a folder");
+    const auto config = user / "config" / "pelin";
+    EXPECT_EQ(chooseSettingsFolder(notAFolder, config), config);
+    EXPECT_EQ(chooseSettingsFolder(user / "missing", config), config);
+    EXPECT_EQ(chooseSettingsFolder({}, config), config);
+    EXPECT_FALSE(std::filesystem::exists(user / "config"));
+
+    EXPECT_TRUE(createSettingsFolder(config));
+    EXPECT_TRUE(std::filesystem::is_directory(config));
+    EXPECT_FALSE(createSettingsFolder(notAFolder / "pelin"));
+}
+
+TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
+    testing::TempDir home;
+    testing::ScopedEnv homeVariable("HOME", home.path().string());
+    {
+        testing::ScopedEnv config("XDG_CONFIG_HOME", (home / "xdg").string());
+        EXPECT_EQ(userSettingsFolder(), home / "xdg" / "pelin");
+    }
+    // A relative XDG_CONFIG_HOME is not one.
+    testing::ScopedEnv relative("XDG_CONFIG_HOME", "xdg");
+    EXPECT_EQ(userSettingsFolder(), home / ".config" / "pelin");
+}
+
+}  // namespace
+}  // namespace pelin::settings
