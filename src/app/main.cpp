@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
     context.programFolder = pelin::platform::programFolder();
     context.settingsFolder =
         pelin::app::chooseSettingsFolder(context.programFolder, pelin::app::userSettingsFolder());
+    context.userCharacterFolder =
+        pelin::app::chooseUserCharacterFolder(context.programFolder, pelin::app::userDataFolder());
 
     auto* splash = new pelin::app::SplashWindow([&context] { pelin::app::showMainWindow(context); });
     splash->show();

@@ -32,9 +32,9 @@ void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& w
 }
 
 std::function<void()> characterDialogOf(wizard::qt::Form1Window& window, form::PictureLoader& pictures,
-                                        settings::SettingsFile& ini, const std::filesystem::path& programFolder) {
+                                        settings::SettingsFile& ini, character::CharacterFolders folders) {
     QPointer<wizard::qt::Form1Window> main(&window);
-    return character::qt::characterDialogOpener(pictures, ini, programFolder, window,
+    return character::qt::characterDialogOpener(pictures, ini, std::move(folders), window,
                                                 [main](std::shared_ptr<form::Picture> picture) {
                                                     if (!main) return;
                                                     main->model().picture = std::move(picture);
@@ -50,7 +50,7 @@ QWidget* showMainWindow(ProgramContext& context) {
     platform.setParentWindow(window);
     linkNotepad(platform.notepad, *window);
     platform.windows.characterDialog = characterDialogOf(*window, platform.pictures, *context.ini,
-                                                         context.programFolder);
+                                                         {context.programFolder, context.userCharacterFolder});
     window->Form_Load();
     window->show();
     return window;

@@ -33,4 +33,13 @@ std::filesystem::path userSettingsFolder() {
     return form::qt::toPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) / "pelin";
 }
 
+std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& userFolder) {
+    return canCreateFilesIn(programFolder) ? std::filesystem::path() : userFolder;
+}
+
+std::filesystem::path userDataFolder() {
+    return form::qt::toPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) / "pelin";
+}
+
 }  // namespace pelin::app

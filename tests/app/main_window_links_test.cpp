@@ -57,7 +57,7 @@ TEST_F(MainWindowLinks, OkInTheCharacterDialogGivesTheMainWindowItsPicture) {
     QImage image(40, 60, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(form::qt::fromPath(program / "a.pcf"), "BMP"));
-    characterDialogOf(*main, platform.pictures, ini, program.path())();
+    characterDialogOf(*main, platform.pictures, ini, {program.path()})();
     auto* dialog = main->findChild<character::qt::CharacterDialog*>();
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QListWidget*>(QStringLiteral("PCFFile"))->setCurrentRow(0);

@@ -29,6 +29,12 @@ TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFiles) {
     EXPECT_FALSE(canCreateFilesIn({}));
 }
 
+TEST(SettingsLocation, UserCharactersOnlyWhereTheProgramFolderTakesNoFiles) {
+    testing::TempDir program, user;
+    EXPECT_EQ(chooseUserCharacterFolder(program.path(), user.path()), std::filesystem::path());
+    EXPECT_EQ(chooseUserCharacterFolder(user.write("pelin", "not a folder"), user.path()), user.path());
+}
+
 TEST(SettingsLocation, UserFolderFollowsXdgConfigHome) {
     testing::TempDir home;
     const QByteArray old = qgetenv("XDG_CONFIG_HOME");
