@@ -18,15 +18,14 @@ QIcon programIcon() {
 }
 
 ProgramServices::ProgramServices() {
-    windows.notepad = [this](form::TextView text) { notepad.show(text); };
+    windows.notepad = [this](form::TextView text, form::TextView file) { notepad.show(text, file); };
     windows.versionWindow = [] { showVersionWindow(); };
 }
 
 void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& window) {
     // The link is dropped as the window goes, so it never outlives the window.
     wizard::qt::Form1Window* main = &window;
-    notepad.linkMainWindow({[main] { return main->model().settings.HTMLFilePass; },
-                            [main]() -> form::CommonDialog& { return main->model().commonDialog(); }});
+    notepad.linkMainWindow({[main]() -> form::CommonDialog& { return main->model().commonDialog(); }});
     QObject::connect(&window, &wizard::qt::Form1Window::aboutToBeDestroyed,
                      [notepad]() mutable { notepad.unlinkMainWindow(); });
 }

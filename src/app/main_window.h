@@ -55,8 +55,7 @@ struct ProgramContext {
 // and shows it. Returns the window, which deletes itself when closed.
 QWidget* showMainWindow(ProgramContext& context);
 
-// While `window` lives, the notepad saves to the page it names and borrows its
-// common dialog; as it goes, the notepad keeps that page.
+// While `window` lives, the notepad's save-as borrows its common dialog.
 void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& window);
 
 // Shows the character dialog of `window`; "OK" gives the window its picture.

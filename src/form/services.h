@@ -98,8 +98,10 @@ public:
 class WindowService {
 public:
     virtual ~WindowService() = default;
-    // Puts `text` into the notepad (replacing what it held) and shows it.
-    virtual void showNotepad(TextView text) = 0;
+    // Puts `text` into the notepad (replacing what it held) and shows it; `file`
+    // is the file the text was read from, where 上書き保存 writes it back (empty
+    // for a text that belongs to no file the user may change).
+    virtual void showNotepad(TextView text, TextView file) = 0;
     virtual void showCharacterDialog() = 0;
     virtual void showVersionWindow() = 0;
 };

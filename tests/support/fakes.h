@@ -117,9 +117,12 @@ public:
 
 class FakeWindows : public form::WindowService {
 public:
-    std::vector<Text> notepad;
+    std::vector<Text> notepad, notepadFiles;  // each text shown, and the file it came with
     int characterDialog = 0, versionWindow = 0;
-    void showNotepad(TextView t) override { notepad.emplace_back(t); }
+    void showNotepad(TextView t, TextView file) override {
+        notepad.emplace_back(t);
+        notepadFiles.emplace_back(file);
+    }
     void showCharacterDialog() override { ++characterDialog; }
     void showVersionWindow() override { ++versionWindow; }
 };
