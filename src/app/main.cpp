@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     // Made now so that the first save has somewhere to go; a folder that cannot
     // be made is reported by that save.
     pelin::settings::createSettingsFolder(context.settingsFolder);
+    context.userCharacterFolder = pelin::settings::chooseUserCharacterFolder(context.programFolder);
 
     auto* splash = new pelin::app::SplashWindow([&context] { pelin::app::showMainWindow(context); });
     splash->show();

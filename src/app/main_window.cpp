@@ -18,23 +18,22 @@ QIcon programIcon() {
 }
 
 ProgramServices::ProgramServices() {
-    windows.notepad = [this](form::TextView text) { notepad.show(text); };
+    windows.notepad = [this](form::TextView text, form::TextView file) { notepad.show(text, file); };
     windows.versionWindow = [] { showVersionWindow(); };
 }
 
 void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& window) {
     // The link is dropped as the window goes, so it never outlives the window.
     wizard::qt::Form1Window* main = &window;
-    notepad.linkMainWindow({[main] { return main->model().settings.HTMLFilePass; },
-                            [main]() -> form::CommonDialog& { return main->model().commonDialog(); }});
+    notepad.linkMainWindow({[main]() -> form::CommonDialog& { return main->model().commonDialog(); }});
     QObject::connect(&window, &wizard::qt::Form1Window::aboutToBeDestroyed,
                      [notepad]() mutable { notepad.unlinkMainWindow(); });
 }
 
 std::function<void()> characterDialogOf(wizard::qt::Form1Window& window, form::PictureLoader& pictures,
-                                        settings::SettingsFile& ini, const std::filesystem::path& programFolder) {
+                                        settings::SettingsFile& ini, character::CharacterFolders folders) {
     QPointer<wizard::qt::Form1Window> main(&window);
-    return character::qt::characterDialogOpener(pictures, ini, programFolder, window,
+    return character::qt::characterDialogOpener(pictures, ini, std::move(folders), window,
                                                 [main](std::shared_ptr<form::Picture> picture) {
                                                     if (!main) return;
                                                     main->model().picture = std::move(picture);
@@ -50,7 +49,7 @@ QWidget* showMainWindow(ProgramContext& context) {
     platform.setParentWindow(window);
     linkNotepad(platform.notepad, *window);
     platform.windows.characterDialog = characterDialogOf(*window, platform.pictures, *context.ini,
-                                                         context.programFolder);
+                                                         {context.programFolder, context.userCharacterFolder});
     window->Form_Load();
     window->show();
     return window;

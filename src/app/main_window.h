@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "character/dialog.h"
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
@@ -43,8 +44,9 @@ struct ProgramServices {
 };
 
 struct ProgramContext {
-    std::filesystem::path programFolder;   // the readme and the characters
-    std::filesystem::path settingsFolder;  // "Pelin.ini"
+    std::filesystem::path programFolder;        // the readme and the characters
+    std::filesystem::path settingsFolder;       // "Pelin.ini"
+    std::filesystem::path userCharacterFolder;  // the user's own characters; empty for none
     ProgramServices platform;
     std::unique_ptr<settings::SettingsFile> ini;  // made with the main window
 };
@@ -53,13 +55,12 @@ struct ProgramContext {
 // and shows it. Returns the window, which deletes itself when closed.
 QWidget* showMainWindow(ProgramContext& context);
 
-// While `window` lives, the notepad saves to the page it names and borrows its
-// common dialog; as it goes, the notepad keeps that page.
+// While `window` lives, the notepad's save-as borrows its common dialog.
 void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& window);
 
 // Shows the character dialog of `window`; "OK" gives the window its picture.
 std::function<void()> characterDialogOf(wizard::qt::Form1Window& window, form::PictureLoader& pictures,
-                                        settings::SettingsFile& ini, const std::filesystem::path& programFolder);
+                                        settings::SettingsFile& ini, character::CharacterFolders folders);
 
 // The program's icon in every size it ships.
 QIcon programIcon();

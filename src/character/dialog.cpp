@@ -7,8 +7,8 @@
 
 namespace pelin::character {
 
-Dialog::Dialog(DialogServices services, std::filesystem::path programFolder)
-    : services_(services), programFolder_(std::move(programFolder)) {
+Dialog::Dialog(DialogServices services, CharacterFolders folders)
+    : services_(services), folders_(std::move(folders)) {
     PCFFile.extension = ".pcf";
     PCFFile.toolTip = u"PCFファイルを選択してください";
     Label1.caption = u"プレビュー";
@@ -36,33 +36,38 @@ const std::array<Placement, 6>& Dialog::layout() {
     return places;
 }
 
-Text Dialog::characterPath(TextView name) const {
-    Text path = text::fromPath(programFolder_);
+Text Dialog::characterPath(const std::filesystem::path& folder, TextView name) {
+    Text path = text::fromPath(folder);
     while (!path.empty() && platform::isFolderSeparator(path.back())) path.pop_back();
     path += platform::kFolderSeparator;
     path += name;
     return path;
 }
 
+Text Dialog::selectedPath() const {
+    const Text name = PCFFile.selected();
+    return name.empty() ? Text() : characterPath(PCFFile.selectedFolder(), name);
+}
+
 void Dialog::Form_Load() {
-    PCFFile.folder = programFolder_;
+    PCFFile.folders = {folders_.program};
+    if (!folders_.user.empty()) PCFFile.folders.push_back(folders_.user);
     PCFFile.listIndex = -1;
     PCFFile.refresh();
     Image1.picture.reset();
 }
 
 void Dialog::PCFFile_Click() {
-    const Text name = PCFFile.selected();
-    if (name.empty()) return;
+    const Text path = selectedPath();
+    if (path.empty()) return;
     // A file that holds no picture the loader knows leaves the preview empty.
-    Image1.picture = services_.pictures.load(text::toPath(characterPath(name)));
+    Image1.picture = services_.pictures.load(text::toPath(path));
 }
 
 void Dialog::OKButton_Click() {
     // Without a chosen file there is nothing to apply.
-    const Text name = PCFFile.selected();
-    if (name.empty()) return;
-    const Text path = characterPath(name);
+    const Text path = selectedPath();
+    if (path.empty()) return;
     if (platform::Result<> written = services_.ini.WriteSetting(settings::kSectionData, settings::kKeyCharacter, path);
         !written) {
         services_.messageBox.show(form::fileErrorMessage(u"キャラクターの設定を保存できませんでした。", written.error()),

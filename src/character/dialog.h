@@ -1,7 +1,8 @@
 #pragma once
 // Dialog: chooses the mascot character, a picture file named "*.pcf" in the
-// program's folder. A click previews; "OK" records the choice in the settings
-// file and hands the picture to the main window at once.
+// program's folder (or in the user's own, see CharacterFolders). A click
+// previews; "OK" records the choice in the settings file and hands the picture
+// to the main window at once.
 //
 // A plain model: its members are its controls (each `name` is the widget's
 // objectName), its member functions the handlers; `layout()` gives where each
@@ -30,6 +31,15 @@ struct Placement {
     int tabIndex;                     // -1: takes no focus
 };
 
+// Where characters are found. An installed copy's program folder takes no new
+// files from its users, so their own characters lie in a folder of theirs.
+struct CharacterFolders {
+    std::filesystem::path program;
+    // Listed after the program folder, its names standing for the same names
+    // there; empty for none.
+    std::filesystem::path user = {};
+};
+
 struct DialogServices {
     form::MessageBoxService& messageBox;
     form::PictureLoader& pictures;
@@ -42,7 +52,7 @@ public:
     static constexpr int kClientWidth = 331;  // pixels
     static constexpr int kClientHeight = 152;
 
-    Dialog(DialogServices services, std::filesystem::path programFolder);
+    Dialog(DialogServices services, CharacterFolders folders);
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
@@ -64,12 +74,15 @@ public:
     void CancelButton_Click();
     void Redata_Click();
 
-    // The stored form of a character's path: program folder, separator, name.
-    Text characterPath(TextView name) const;
+    // The stored form of a character's path: its folder, separator, name.
+    static Text characterPath(const std::filesystem::path& folder, TextView name);
 
 private:
+    // The selected character's path, or empty.
+    Text selectedPath() const;
+
     DialogServices services_;
-    std::filesystem::path programFolder_;
+    CharacterFolders folders_;
 };
 
 }  // namespace pelin::character

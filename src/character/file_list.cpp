@@ -1,6 +1,7 @@
 #include "character/file_list.h"
 
 #include <algorithm>
+#include <map>
 
 #include "text/textfile.h"
 
@@ -15,7 +16,19 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+
+bool beforeIgnoringCase(TextView a, TextView b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char16_t x, char16_t y) { return lowerAscii(x) < lowerAscii(y); });
+}
+
 }  // namespace
+
+bool listedBefore(TextView a, TextView b) {
+    if (beforeIgnoringCase(a, b)) return true;
+    return !beforeIgnoringCase(b, a) && a < b;
+}
 
 std::vector<Text> listFiles(const std::filesystem::path& folder, std::string_view extension) {
     std::vector<Text> names;
@@ -31,16 +44,26 @@ std::vector<Text> listFiles(const std::filesystem::path& folder, std::string_vie
         if (!it->is_regular_file(statError)) continue;
         names.push_back(text::fromPath(name));
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), listedBefore);
     return names;
 }
 
 void FileListBox::refresh() {
     const Text was = selected();
-    items = listFiles(folder, extension);
+    const std::filesystem::path wasIn = selectedFolder();
+    std::map<Text, std::filesystem::path> found;
+    for (const std::filesystem::path& folder : folders)
+        for (Text& name : listFiles(folder, extension)) found[std::move(name)] = folder;
+    std::vector<std::pair<Text, std::filesystem::path>> listed(found.begin(), found.end());
+    std::sort(listed.begin(), listed.end(), [](const auto& a, const auto& b) { return listedBefore(a.first, b.first); });
+    items.clear();
+    itemFolders.clear();
     listIndex = -1;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (!was.empty() && items[i] == was) listIndex = static_cast<std::int32_t>(i);
+    for (auto& [name, folder] : listed) {
+        if (!was.empty() && name == was && folder == wasIn) listIndex = static_cast<std::int32_t>(items.size());
+        items.push_back(std::move(name));
+        itemFolders.push_back(std::move(folder));
+    }
 }
 
 bool FileListBox::setListIndex(std::int64_t index) {
@@ -54,6 +77,12 @@ Text FileListBox::selected() const {
     return listIndex >= 0 && listIndex < static_cast<std::int32_t>(items.size())
                ? items[static_cast<std::size_t>(listIndex)]
                : Text();
+}
+
+std::filesystem::path FileListBox::selectedFolder() const {
+    return listIndex >= 0 && listIndex < static_cast<std::int32_t>(itemFolders.size())
+               ? itemFolders[static_cast<std::size_t>(listIndex)]
+               : std::filesystem::path();
 }
 
 }  // namespace pelin::character

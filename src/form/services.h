@@ -10,19 +10,22 @@ namespace pelin::form {
 
 // Message-box flags and answers as the program uses them.
 constexpr int kMbOk = 0;
+constexpr int kMbYesNoCancel = 3;
 constexpr int kMbYesNo = 4;
 constexpr int kMbIconQuestion = 32;
 constexpr int kMbIconExclamation = 48;
 constexpr int kMbWarning = kMbOk | kMbIconExclamation;  // 48
 constexpr int kMbQuestion = kMbYesNo | kMbIconQuestion;  // 36
 constexpr int kAnswerOk = 1;
+constexpr int kAnswerCancel = 2;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    // Shows the message and returns the answer (kAnswerOk, kAnswerYes, kAnswerNo).
+    // Shows the message and returns the answer (kAnswerOk, kAnswerCancel, kAnswerYes,
+    // kAnswerNo).
     virtual int show(TextView prompt, int flags, TextView title) = 0;
 };
 
@@ -95,8 +98,10 @@ public:
 class WindowService {
 public:
     virtual ~WindowService() = default;
-    // Puts `text` into the notepad (replacing what it held) and shows it.
-    virtual void showNotepad(TextView text) = 0;
+    // Puts `text` into the notepad (replacing what it held) and shows it; `file`
+    // is the file the text was read from, where 上書き保存 writes it back (empty
+    // for a text that belongs to no file the user may change).
+    virtual void showNotepad(TextView text, TextView file) = 0;
     virtual void showCharacterDialog() = 0;
     virtual void showVersionWindow() = 0;
 };

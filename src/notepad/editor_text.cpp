@@ -27,4 +27,24 @@ std::int32_t modelPosition(TextView model, std::int32_t editorPosition) {
     return static_cast<std::int32_t>(i);
 }
 
+Difference difference(TextView before, TextView after) {
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t head = 0;
+    while (head < shorter && before[head] == after[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    return {head, tail};
+}
+
+Text withEditorText(TextView model, TextView edited) {
+    const Text shown = text::withLf(model);
+    const auto [head, tail] = difference(shown, edited);
+    const auto from = static_cast<std::size_t>(modelPosition(model, static_cast<std::int32_t>(head)));
+    const auto to = static_cast<std::size_t>(modelPosition(model, static_cast<std::int32_t>(shown.size() - tail)));
+    Text out(model.substr(0, from));
+    out += text::withCrLf(edited.substr(head, edited.size() - head - tail));
+    out += model.substr(to);
+    return out;
+}
+
 }  // namespace pelin::notepad

@@ -1,7 +1,8 @@
 #pragma once
 // The notepad's text ends its lines with CR LF; an editor widget shows each line
 // break as a single "\n" (text::withLf, text::withCrLf). These translate positions
-// in the text (both in UTF-16 units) between the two.
+// in the text (both in UTF-16 units) and edits between the two.
+#include <cstddef>
 #include <cstdint>
 
 #include "text/codepage.h"
@@ -16,5 +17,19 @@ using text::TextView;
 std::int32_t editorPosition(TextView model, std::int32_t modelPosition);
 // The position in `model` of `editorPosition` in text::withLf(model).
 std::int32_t modelPosition(TextView model, std::int32_t editorPosition);
+
+// Where `after` differs from `before`: they share their first `head` and their
+// last `tail` units, and the two never overlap.
+struct Difference {
+    std::size_t head;
+    std::size_t tail;
+};
+Difference difference(TextView before, TextView after);
+
+// `model` with the editor's text `edited` taken in, where the editor last
+// showed text::withLf(model). Only the stretch that differs is replaced, its
+// line breaks as CR LF; every other line keeps its own line end, so that a file
+// with lone LFs is written back as it was but for what the user changed.
+Text withEditorText(TextView model, TextView edited);
 
 }  // namespace pelin::notepad

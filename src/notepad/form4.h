@@ -7,9 +7,9 @@
 // `Text1` in an editor widget; before a menu opens or a command runs it copies
 // the editor's text and selection into `Text1`, and shows `Text1` again after.
 //
-// The notepad belongs to no window, but two things of the main window reach it:
-// the page the conversion wrote (`HTMLFilePass`) and the main window's common
-// dialog, which its save-as borrows so that folder and name carry over.
+// The notepad belongs to no window. What it shows comes with the file it was
+// read from (`Open`), where 上書き保存 writes it back; its save-as borrows the
+// main window's common dialog, so that folder and name carry over.
 #include <functional>
 #include <vector>
 
@@ -22,8 +22,6 @@ using text::Text;
 using text::TextView;
 
 struct MainWindowLink {
-    // The current value of the main window's HTMLFilePass.
-    std::function<Text()> htmlFilePass;
     // The main window's common dialog.
     std::function<form::CommonDialog&()> commonDialog;
 };
@@ -47,6 +45,10 @@ public:
     const std::vector<MenuEntry>& menus() const { return menus_; }
 
     // --- window-level values ---
+    // The file Text1's text belongs to: the page it was opened from, or the name
+    // it was last saved under. Empty for a text of no file (the readme).
+    Text DocumentPath;
+    // The path the next save writes to.
     Text SavePath;
     // Set by the window system: the editor's own undo, and closing the window.
     std::function<void()> onUndo;
@@ -76,6 +78,15 @@ public:
     // Writes Text1's text and one more CR LF to SavePath; reports a failure in a
     // message box and returns false.
     bool SaveToFile();
+    // Puts `text`, which belongs to `file` (empty: to none), in place of the text
+    // held, once unsaved edits of that are saved or given up. False when the user
+    // keeps them: then nothing changes.
+    bool Open(TextView text, TextView file);
+    // True when the window may close: no unsaved edits, or the user saved them or
+    // gave them up.
+    bool Form_QueryUnload();
+    // Text1 holds edits that are in no file yet.
+    bool modified() const { return Text1.text != savedText_; }
 
     // The selected text, with the selection first kept inside the text.
     Text selectedText();
@@ -84,11 +95,18 @@ private:
     void setUpMenus();
     void clampSelection();
     void replaceSelection(TextView by);
+    // The two save commands; false when nothing was written.
+    bool saveOver();
+    bool saveAs();
+    // Asks whether unsaved edits are to be saved; false when they are to be kept
+    // in the window (ｷｬﾝｾﾙ, or the save failed).
+    bool settleUnsavedEdits();
 
     form::MessageBoxService& messageBox_;
     form::Clipboard& clipboard_;
     MainWindowLink mainWindow_;
     std::vector<MenuEntry> menus_;
+    Text savedText_;  // Text1's text as it was last read or written
 };
 
 }  // namespace pelin::notepad

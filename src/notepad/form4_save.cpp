@@ -1,5 +1,5 @@
-// The notepad's saving: over the converted page, under a chosen name, and the
-// write itself.
+// The notepad's saving: back to the file its text came from, under a chosen
+// name, the write itself, and the question before unsaved edits would be lost.
 #include "form/messages.h"
 #include "notepad/form4.h"
 #include "text/characters.h"
@@ -28,9 +28,14 @@ bool Form4::SaveToFile() {
     Text content = Text1.text;
     content += u"\r\n";
     // The file is code page 932; a character it cannot hold would come back as
-    // something else, so the file is left as it was and the user is told which.
+    // something else, so the file is left as it was and the user is told which
+    // (by its code too: a no-break space looks like any other) and shown where.
     if (const char32_t c = text::firstUnencodable(content)) {
-        messageBox_.show(u"「" + character(c) + u"」(U+" + hex(c) +
+        const Text shown = character(c);
+        // Its first place is the one found: an earlier one would have been found first.
+        Text1.selStart = static_cast<std::int32_t>(content.find(shown));
+        Text1.selLength = static_cast<std::int32_t>(shown.size());
+        messageBox_.show(u"「" + shown + u"」(U+" + hex(c) +
                              u") はこのファイルの文字コード (Shift_JIS) で保存できない文字です。\r\n"
                              u"この文字を別の文字に置き換えてから保存してください。保存は行われていません。",
                          form::kMbWarning, form::kProgramTitle);
@@ -45,25 +50,55 @@ bool Form4::SaveToFile() {
                          form::kProgramTitle);
         return false;
     }
+    savedText_ = Text1.text;
     return true;
 }
 
-void Form4::mnufilea_Click() {
-    SavePath = mainWindow_.htmlFilePass ? mainWindow_.htmlFilePass() : Text();
-    SaveToFile();
+bool Form4::saveOver() {
+    // A text of no file has nowhere to go back to: it is saved as a new file.
+    if (DocumentPath.empty()) return saveAs();
+    SavePath = DocumentPath;
+    return SaveToFile();
 }
 
-void Form4::mnufileb_Click() {
-    if (!mainWindow_.commonDialog) return;
+bool Form4::saveAs() {
+    if (!mainWindow_.commonDialog) return false;
     form::CommonDialog& dialog = mainWindow_.commonDialog();
     dialog.DialogTitle = u"名前を付けて保存";
     dialog.Flags = form::kCdlOverwritePrompt;
     dialog.Filter = u"テキストファイル、HTMLファイル(*.txt,*.htm,*.html)|*.txt;*.htm;*.html|すべてのファイル(*.*)|*.*|";
     dialog.DefaultExt = u"txt";
     // Cancelling writes nothing and leaves SavePath as it was.
-    if (!dialog.ShowSave() || dialog.FileName.empty()) return;
+    if (!dialog.ShowSave() || dialog.FileName.empty()) return false;
     SavePath = dialog.FileName;
-    SaveToFile();
+    if (!SaveToFile()) return false;
+    // The text now is that file's: 上書き保存 goes there from here on.
+    DocumentPath = SavePath;
+    return true;
 }
+
+void Form4::mnufilea_Click() { saveOver(); }
+
+void Form4::mnufileb_Click() { saveAs(); }
+
+bool Form4::settleUnsavedEdits() {
+    if (!modified()) return true;
+    switch (messageBox_.show(u"変更を保存しますか？", form::kMbYesNoCancel | form::kMbIconQuestion, kCaption)) {
+    case form::kAnswerYes: return saveOver();
+    case form::kAnswerNo: return true;
+    default: return false;
+    }
+}
+
+bool Form4::Open(TextView text, TextView file) {
+    if (!settleUnsavedEdits()) return false;
+    Text1.setText(Text(text));
+    Text1.selStart = Text1.selLength = 0;
+    DocumentPath = Text(file);
+    savedText_ = Text1.text;
+    return true;
+}
+
+bool Form4::Form_QueryUnload() { return settleUnsavedEdits(); }
 
 }  // namespace pelin::notepad

@@ -14,6 +14,16 @@ std::filesystem::path environmentPath(const char* name) {
     return value ? std::filesystem::path(value) : std::filesystem::path();
 }
 
+// The program's folder below the XDG base folder named by `variable`, or below
+// `fallback` in the home folder.
+std::filesystem::path userFolder(const char* variable, const std::filesystem::path& fallback) {
+    const std::filesystem::path base = environmentPath(variable);
+    if (base.is_absolute()) return base / "pelin";
+    std::filesystem::path home = environmentPath("HOME");
+    if (home.empty()) home = "/";
+    return home / fallback / "pelin";
+}
+
 }  // namespace
 
 bool canCreateFilesIn(const std::filesystem::path& folder) {
@@ -30,12 +40,13 @@ bool canCreateFilesIn(const std::filesystem::path& folder) {
     return true;
 }
 
-std::filesystem::path userSettingsFolder() {
-    const std::filesystem::path config = environmentPath("XDG_CONFIG_HOME");
-    if (config.is_absolute()) return config / "pelin";
-    std::filesystem::path home = environmentPath("HOME");
-    if (home.empty()) home = "/";
-    return home / ".config" / "pelin";
+std::filesystem::path userSettingsFolder() { return userFolder("XDG_CONFIG_HOME", ".config"); }
+
+std::filesystem::path userDataFolder() { return userFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share"); }
+
+std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& userFolder) {
+    return canCreateFilesIn(programFolder) ? std::filesystem::path() : userFolder;
 }
 
 std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programFolder,

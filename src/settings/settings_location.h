@@ -1,6 +1,6 @@
 #pragma once
 // Where "Pelin.ini" lives, for the desktop program and the command-line converter
-// alike, so that both read the answers the wizard saved. A copy of the program run
+// alike, and where the user's own characters are looked for, so that both read the answers the wizard saved. A copy of the program run
 // from its own folder keeps its answers next to itself, as users of the program
 // expect; an installed copy cannot write there and keeps them in the user's
 // configuration folder instead.
@@ -25,5 +25,15 @@ std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programF
 // Creates `folder` and its parents when missing, for a program that will save its
 // answers there. False when it could not; the first save then reports why.
 bool createSettingsFolder(const std::filesystem::path& folder);
+
+// The user's data folder for the program, where a user adds character files:
+// $XDG_DATA_HOME/pelin, or ~/.local/share/pelin when that is unset or not an
+// absolute path.
+std::filesystem::path userDataFolder();
+
+// Where characters are also looked for: `userFolder` when files cannot be created
+// in `programFolder` (so the user could add none there), else none (empty).
+std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& userFolder = userDataFolder());
 
 }  // namespace pelin::settings

@@ -102,9 +102,10 @@ void Form1::HozonDialog_Click() {
 void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
 
 void Form1::EditBottan_Click() {
-    // A page that cannot be read opens an empty notepad, as a missing one does.
+    // A page that cannot be read opens an empty notepad, as a missing one does,
+    // which must not save its emptiness over the page.
     platform::Result<Text> page = text::readCp932File(text::toPath(settings.HTMLFilePass));
-    services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text());
+    services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text(), page ? settings.HTMLFilePass : Text());
 }
 
 }  // namespace pelin::wizard

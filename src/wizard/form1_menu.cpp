@@ -17,7 +17,8 @@ void Form1::mnuhelpreadme_Click() {
                                   form::kMbWarning, form::kProgramTitle);
         return;
     }
-    services_.windows.showNotepad(text::linesWithCrLf(*content));
+    // The readme is the program's: saving it asks for a file of the user's own.
+    services_.windows.showNotepad(text::linesWithCrLf(*content), Text());
 }
 
 void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }

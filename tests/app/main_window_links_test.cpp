@@ -1,16 +1,18 @@
 // The windows that need the main window, linked to it as the program does: the
-// notepad borrows its page and its dialog, the character dialog gives it its
-// picture.
+// notepad shows its page and borrows its dialog, the character dialog gives it
+// its picture.
 #include "app/main_window.h"
 
 #include <QImage>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "character/qt/character_dialog.h"
 #include "form/qt/qt_text.h"
+#include "form/qt/window_service.h"
 #include "notepad/qt/notepad_window.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -32,24 +34,33 @@ protected:
     ~MainWindowLinks() override { delete main.data(); }
 };
 
-TEST_F(MainWindowLinks, TheNotepadSavesToTheMainWindowsPageEvenAfterItIsGone) {
+TEST_F(MainWindowLinks, TheNotepadSavesToThePageItShowsAndNotOverTheNextOne) {
+    // The main window's requests for the notepad reach the program's notepad.
     notepad::qt::ProgramNotepad notepad(platform.dialogs);
-    linkNotepad(notepad, *main);
-    const auto page = program.write("page.htm", "");
-    main->model().settings.HTMLFilePass = text::fromPath(page);
-    notepad.show(u"text\r\n");
+    form::qt::QtWindowService windows;
+    windows.notepad = [notepad](form::TextView text, form::TextView file) mutable { notepad.show(text, file); };
+    form::Services withNotepad{platform.messages, platform.dialogs, platform.pictures,
+                               platform.clipboard, platform.shell,  windows};
+    wizard::qt::Form1Window wizard(withNotepad, ini, {program.path(), false});
+    linkNotepad(notepad, wizard);
+
+    const auto first = program.write("first.htm", "first");
+    const auto second = program.write("second.htm", "second");
+    wizard.model().settings.HTMLFilePass = text::fromPath(first);
+    wizard.model().EditBottan_Click();
     QPointer<notepad::qt::NotepadWindow> window = notepad.window();
+    ASSERT_NE(window, nullptr);
+    window->editor()->insertPlainText(QStringLiteral("edited "));
+
+    // A second conversion names another page while the first is still shown.
+    wizard.model().settings.HTMLFilePass = text::fromPath(second);
+    window->runCommand(window->model().mnufilea);
+    EXPECT_EQ(TempDir::read(first), "edited first\r\n\r\n");
+    EXPECT_EQ(TempDir::read(second), "second");
 
     // Save-as borrows the main window's dialog, whose properties it keeps.
-    platform.dialogs.chooseFile(program / "as.txt");
     window->runCommand(window->model().mnufileb);
-    EXPECT_EQ(main->model().commonDialog().DialogTitle, u"名前を付けて保存");
-
-    main->show();
-    main->close();
-    delete main.data();
-    window->runCommand(window->model().mnufilea);
-    EXPECT_EQ(TempDir::read(page), "text\r\n\r\n");
+    EXPECT_EQ(wizard.model().commonDialog().DialogTitle, u"名前を付けて保存");
     delete window.data();
 }
 
@@ -57,7 +68,7 @@ TEST_F(MainWindowLinks, OkInTheCharacterDialogGivesTheMainWindowItsPicture) {
     QImage image(40, 60, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(form::qt::fromPath(program / "a.pcf"), "BMP"));
-    characterDialogOf(*main, platform.pictures, ini, program.path())();
+    characterDialogOf(*main, platform.pictures, ini, {program.path()})();
     auto* dialog = main->findChild<character::qt::CharacterDialog*>();
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QListWidget*>(QStringLiteral("PCFFile"))->setCurrentRow(0);

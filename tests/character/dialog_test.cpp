@@ -18,7 +18,7 @@ protected:
     settings::SettingsFile ini{settingsDir.path()};
     testing::RecordingMessages messages;
     testing::FakePictures pictures;  // "PIC…" is a picture, anything else is not
-    Dialog dialog{{messages, pictures, ini}, program.path()};
+    Dialog dialog{{messages, pictures, ini}, {program.path()}};
     std::vector<std::shared_ptr<form::Picture>> handedOver;
     int closed = 0;
 
@@ -29,16 +29,17 @@ protected:
     Text path(std::string_view name) const { return text::fromPath(program / name); }
 };
 
-TEST_F(CharacterDialogTest, ListsOrdinaryCharacterFilesByName) {
+TEST_F(CharacterDialogTest, ListsOrdinaryCharacterFilesByNameWhateverTheCase) {
     program.write("b.pcf", "PIC");
     program.write("a.pcf", "PIC");
     program.write("C.PCF", "PIC");
+    program.write("B.pcf", "PIC");
     program.write(".hidden.pcf", "PIC");
     program.write("note.txt", "PIC");
     program.write("pcf", "PIC");
     std::filesystem::create_directory(program / "folder.pcf");
     dialog.Form_Load();
-    EXPECT_EQ(dialog.PCFFile.items, (std::vector<Text>{u"C.PCF", u"a.pcf", u"b.pcf"}));
+    EXPECT_EQ(dialog.PCFFile.items, (std::vector<Text>{u"a.pcf", u"B.pcf", u"b.pcf", u"C.PCF"}));
     EXPECT_EQ(dialog.PCFFile.listIndex, -1);
     EXPECT_EQ(dialog.Image1.picture, nullptr);
 }
@@ -111,23 +112,36 @@ TEST_F(CharacterDialogTest, FailedWriteWarnsNamingTheSettingsFile) {
     EXPECT_EQ(handedOver.size(), 1u);  // the choice still applies for now
 }
 
-TEST(CharacterPath, ProgramFolderSeparatorName) {
-    TempDir settingsDir;
-    settings::SettingsFile ini{settingsDir.path()};
-    testing::RecordingMessages messages;
-    testing::FakePictures pictures;
+TEST_F(CharacterDialogTest, TheUsersOwnCharactersJoinTheListAndAreStoredWhereTheyAre) {
+    TempDir user;
+    Dialog both{{messages, pictures, ini}, {program.path(), user.path()}};
+    both.setMainPicture = dialog.setMainPicture;
+    program.write("pelin-blue.pcf", "PIC-program");
+    program.write("same.pcf", "PIC-program");
+    user.write("Mine.pcf", "PIC-user");
+    user.write("same.pcf", "PIC-user");  // the user's own stands for the program's
+    both.Form_Load();
+    EXPECT_EQ(both.PCFFile.items, (std::vector<Text>{u"Mine.pcf", u"pelin-blue.pcf", u"same.pcf"}));
+
+    both.PCFFile.setListIndex(2);
+    EXPECT_EQ(pictures.asked.back(), user / "same.pcf");
+    both.PCFFile.setListIndex(0);
+    both.OKButton.click();
+    EXPECT_EQ(ini.ReadSetting(u"Data", u"Char"), text::fromPath(user / "Mine.pcf"));
+    both.PCFFile.setListIndex(1);
+    both.OKButton.click();
+    EXPECT_EQ(ini.ReadSetting(u"Data", u"Char"), path("pelin-blue.pcf"));
+    EXPECT_EQ(handedOver.size(), 2u);
+}
+
+TEST(CharacterPath, FolderSeparatorName) {
 #ifdef _WIN32
-    Dialog inFolder{{messages, pictures, ini}, L"C:\\Program Files\\Pelin\\"};
-    EXPECT_EQ(inFolder.characterPath(u"a.pcf"), u"C:\\Program Files\\Pelin\\a.pcf");
-    Dialog slashes{{messages, pictures, ini}, L"D:/Pelin/"};
-    EXPECT_EQ(slashes.characterPath(u"a.pcf"), u"D:/Pelin\\a.pcf");
-    Dialog atRoot{{messages, pictures, ini}, L"C:\\"};
-    EXPECT_EQ(atRoot.characterPath(u"ぺりん.pcf"), u"C:\\ぺりん.pcf");
+    EXPECT_EQ(Dialog::characterPath(L"C:\\Program Files\\Pelin\\", u"a.pcf"), u"C:\\Program Files\\Pelin\\a.pcf");
+    EXPECT_EQ(Dialog::characterPath(L"D:/Pelin/", u"a.pcf"), u"D:/Pelin\\a.pcf");
+    EXPECT_EQ(Dialog::characterPath(L"C:\\", u"ぺりん.pcf"), u"C:\\ぺりん.pcf");
 #else
-    Dialog inFolder{{messages, pictures, ini}, "/opt/pelin/"};
-    EXPECT_EQ(inFolder.characterPath(u"a.pcf"), u"/opt/pelin/a.pcf");
-    Dialog atRoot{{messages, pictures, ini}, "/"};
-    EXPECT_EQ(atRoot.characterPath(u"ぺりん.pcf"), u"/ぺりん.pcf");
+    EXPECT_EQ(Dialog::characterPath("/opt/pelin/", u"a.pcf"), u"/opt/pelin/a.pcf");
+    EXPECT_EQ(Dialog::characterPath("/", u"ぺりん.pcf"), u"/ぺりん.pcf");
 #endif
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "notepad/editor_text.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -18,14 +19,25 @@ protected:
     testing::FakeClipboard clipboard;
     testing::ScriptedDialogs dialogs;
     form::CommonDialog commonDialog{dialogs};
-    Text htmlFilePass;
     TempDir dir;
-    Form4 form{messages, clipboard,
-               {[this] { return htmlFilePass; }, [this]() -> form::CommonDialog& { return commonDialog; }}};
+    Form4 form{messages, clipboard, {[this]() -> form::CommonDialog& { return commonDialog; }}};
 
     void select(std::int32_t start, std::int32_t length) {
         form.Text1.selStart = start;
         form.Text1.selLength = length;
+    }
+    // A page as the main window opens it: every line followed by CR LF.
+    std::filesystem::path openPage(const char* name, std::string_view bytes, TextView shown) {
+        const auto path = dir.write(name, bytes);
+        EXPECT_TRUE(form.Open(shown, text::fromPath(path)));
+        return path;
+    }
+    // The unsaved-edit question, answered with `answer`.
+    void answer(int a) { messages.answers.push_back(a); }
+    bool asked(std::size_t count) const {
+        if (messages.shown.size() != count) return false;
+        const testing::Message& m = messages.shown.back();
+        return m.prompt == u"変更を保存しますか？" && m.flags == 35 && m.title == u"ぺりん－メモ帳";
     }
     bool editStates(bool cut, bool copy, bool paste, bool del) const {
         return form.mnueditt.enabled == cut && form.mnueditcut.enabled == copy &&
@@ -121,12 +133,11 @@ TEST_F(NotepadTest, UndoIsTheEditorsOwn) {
 }
 
 TEST_F(NotepadTest, OverwriteSaveAddsOneLineEndEachTime) {
-    const auto page = dir.write("page.htm", "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>");
-    htmlFilePass = text::fromPath(page);
-    // As the main window opens it: every line followed by CR LF.
-    form.Text1.setText(u"<HTML>\r\nペリン\r\n</HTML>\r\n");
+    const auto page = openPage("page.htm", "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>",
+                               u"<HTML>\r\nペリン\r\n</HTML>\r\n");
+    EXPECT_FALSE(form.modified());
     form.mnufilea.click();
-    EXPECT_EQ(form.SavePath, htmlFilePass);
+    EXPECT_EQ(form.SavePath, text::fromPath(page));
     EXPECT_EQ(TempDir::read(page), "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>\r\n\r\n");
     // Saving again writes the window's text again: the file does not grow.
     form.mnufilea.click();
@@ -134,8 +145,20 @@ TEST_F(NotepadTest, OverwriteSaveAddsOneLineEndEachTime) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(NotepadTest, SaveAsUsesTheMainDialogAndKeepsHtmlFilePass) {
-    htmlFilePass = text::fromPath(dir / "page.htm");
+TEST_F(NotepadTest, LinesTheUserDidNotTouchKeepTheirLineEnds) {
+    const auto page = openPage("page.htm", "<P>\none\ntwo\r\nthree\n</P>", u"<P>\none\ntwo\r\nthree\n</P>\r\n");
+    // The editor shows every break as "\n"; the user types on the third line and
+    // breaks the fourth in two.
+    form.Text1.text = withEditorText(form.Text1.text, u"<P>\none\ntwo!\nthr\nee\n</P>\n");
+    form.mnufilea.click();
+    EXPECT_EQ(TempDir::read(page), "<P>\none\ntwo!\r\nthr\r\nee\n</P>\r\n\r\n");
+    // Joining two lines takes the break between them, whatever it was.
+    form.Text1.text = withEditorText(form.Text1.text, u"<P>\nonetwo!\nthr\nee\n</P>\n");
+    EXPECT_EQ(form.Text1.text, u"<P>\nonetwo!\r\nthr\r\nee\n</P>\r\n");
+}
+
+TEST_F(NotepadTest, SaveAsUsesTheMainDialogAndTheTextThenBelongsToTheNewFile) {
+    const auto page = openPage("page.htm", "page", u"page\r\n");
     commonDialog.InitDir = u"/start";
     commonDialog.FilterIndex = 2;
     dialogs.chooseFile(dir / "copy.txt");
@@ -152,12 +175,24 @@ TEST_F(NotepadTest, SaveAsUsesTheMainDialogAndKeepsHtmlFilePass) {
     EXPECT_EQ(call.initDir, u"/start");  // left as its last use left it
     EXPECT_EQ(call.filterIndex, 2);
     EXPECT_EQ(TempDir::read(dir / "copy.txt"), "text\r\n");
-    EXPECT_EQ(htmlFilePass, text::fromPath(dir / "page.htm"));
+    EXPECT_FALSE(form.modified());
 
-    // 上書き保存 afterwards goes to the converted page, not to the name chosen.
+    // 上書き保存 afterwards goes to the name chosen; the page stays as it was.
+    form.Text1.setText(u"more");
     form.mnufilea.click();
-    EXPECT_EQ(TempDir::read(dir / "page.htm"), "text\r\n");
-    EXPECT_EQ(TempDir::read(dir / "copy.txt"), "text\r\n");
+    EXPECT_EQ(TempDir::read(dir / "copy.txt"), "more\r\n");
+    EXPECT_EQ(TempDir::read(page), "page");
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
+TEST_F(NotepadTest, TheReadmeIsSavedOnlyUnderANameTheUserChooses) {
+    const auto page = openPage("page.htm", "page", u"page\r\n");
+    ASSERT_TRUE(form.Open(u"readme\r\n", u""));
+    dialogs.chooseFile(dir / "notes.txt");
+    form.mnufilea.click();  // asks for a name as 名前をつけて保存 does
+    EXPECT_EQ(dialogs.calls.at(0).title, u"名前を付けて保存");
+    EXPECT_EQ(TempDir::read(dir / "notes.txt"), "readme\r\n\r\n");
+    EXPECT_EQ(TempDir::read(page), "page");
 }
 
 TEST_F(NotepadTest, CancelledSaveAsWritesNothing) {
@@ -169,42 +204,47 @@ TEST_F(NotepadTest, CancelledSaveAsWritesNothing) {
     EXPECT_EQ(form.SavePath, u"before");
     EXPECT_FALSE(std::filesystem::exists(dir / "last.txt"));
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(form.modified());
 }
 
 TEST_F(NotepadTest, ReadOnlyTargetIsRefusedAndKept) {
-    const auto page = dir.write("page.htm", "original");
+    const auto page = openPage("page.htm", "original", u"original\r\n");
     testing::makeReadOnly(page);
-    htmlFilePass = text::fromPath(page);
     form.Text1.setText(u"edited");
     form.mnufilea.click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].flags, 0);
     EXPECT_EQ(messages.shown[0].title, u"ぺりん");
-    EXPECT_NE(messages.shown[0].prompt.find(htmlFilePass), Text::npos);
-    EXPECT_GT(messages.shown[0].prompt.size(), htmlFilePass.size() + 2);  // the system's reason comes first
+    EXPECT_NE(messages.shown[0].prompt.find(text::fromPath(page)), Text::npos);
+    EXPECT_GT(messages.shown[0].prompt.size(), text::fromPath(page).size() + 2);  // the system's reason comes first
     EXPECT_EQ(TempDir::read(page), "original");
     EXPECT_EQ(form.Text1.text, u"edited");
+    EXPECT_TRUE(form.modified());
 }
 
-TEST_F(NotepadTest, MissingFolderAndEmptyPathReportTheFailure) {
-    htmlFilePass = text::fromPath(dir / "no" / "page.htm");
+TEST_F(NotepadTest, MissingFolderReportsTheFailure) {
+    ASSERT_TRUE(form.Open(u"text\r\n", text::fromPath(dir / "no" / "page.htm")));
     form.mnufilea.click();
-    htmlFilePass.clear();  // opened from the readme before any conversion
-    form.mnufilea.click();
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].prompt, u"保存先のファイル名がありません。");
+    ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(dir / "no"));
 }
 
-TEST_F(NotepadTest, CharacterOutsideTheCodePageStopsTheSave) {
-    const auto page = dir.write("page.htm", "original");
-    htmlFilePass = text::fromPath(page);
+TEST_F(NotepadTest, CharacterOutsideTheCodePageStopsTheSaveAndIsSelected) {
+    const auto page = openPage("page.htm", "original", u"original\r\n");
     form.Text1.setText(u"ok \U0001F600 and é");
     form.mnufilea.click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].flags, 48);
     EXPECT_NE(messages.shown[0].prompt.find(u"「\U0001F600」(U+1F600)"), Text::npos);
+    EXPECT_EQ(form.Text1.selStart, 3);
+    EXPECT_EQ(form.Text1.selLength, 2);  // both halves of the pair
     EXPECT_EQ(TempDir::read(page), "original");
+
+    // A no-break space looks like a space: only its code tells it apart.
+    form.Text1.setText(u"a b\r\nc\u00A0d");
+    form.mnufilea.click();
+    EXPECT_NE(messages.shown.back().prompt.find(u"(U+00A0)"), Text::npos);
+    EXPECT_EQ(form.Text1.selStart, 6);
 
     // Bytes that were no valid character when read are written back unchanged.
     form.Text1.setText(Text(u"a") + static_cast<char16_t>(text::kRawByteBase + 0x81));
@@ -212,13 +252,51 @@ TEST_F(NotepadTest, CharacterOutsideTheCodePageStopsTheSave) {
     EXPECT_EQ(TempDir::read(page), "a\x81\r\n");
 }
 
-TEST_F(NotepadTest, CloseAsksNothing) {
-    int closed = 0;
-    form.onClose = [&] { ++closed; };
-    form.Text1.setText(u"unsaved");
-    form.mnufileend.click();
-    EXPECT_EQ(closed, 1);
+TEST_F(NotepadTest, ClosingAsksOnlyAboutUnsavedEdits) {
+    const auto page = openPage("page.htm", "page", u"page\r\n");
+    EXPECT_TRUE(form.Form_QueryUnload());
+    form.Text1.setText(u"edited\r\n");
+    form.Text1.setText(u"page\r\n");  // typed and taken back: nothing to lose
+    EXPECT_TRUE(form.Form_QueryUnload());
     EXPECT_TRUE(messages.shown.empty());
+
+    form.Text1.setText(u"edited\r\n");
+    answer(form::kAnswerCancel);
+    EXPECT_FALSE(form.Form_QueryUnload());
+    EXPECT_TRUE(asked(1));
+    answer(form::kAnswerNo);
+    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_TRUE(asked(2));
+    EXPECT_EQ(TempDir::read(page), "page");
+
+    answer(form::kAnswerYes);  // saved as 上書き保存 saves
+    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_TRUE(asked(3));
+    EXPECT_EQ(TempDir::read(page), "edited\r\n\r\n");
+
+    // Yes keeps the window open when nothing is saved: here a save-as cancelled.
+    ASSERT_TRUE(form.Open(u"readme\r\n", u""));
+    form.Text1.setText(u"edited");
+    answer(form::kAnswerYes);
+    EXPECT_FALSE(form.Form_QueryUnload());
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
+TEST_F(NotepadTest, ANewTextReplacesTheOldOnlyOnceItsEditsAreSettled) {
+    const auto page = openPage("page.htm", "page", u"page\r\n");
+    form.Text1.setText(u"edited\r\n");
+    answer(form::kAnswerCancel);
+    EXPECT_FALSE(form.Open(u"readme\r\n", u""));
+    EXPECT_EQ(form.Text1.text, u"edited\r\n");
+    EXPECT_EQ(form.DocumentPath, text::fromPath(page));
+
+    answer(form::kAnswerYes);
+    const Text other = text::fromPath(dir.write("other.htm", "other"));
+    EXPECT_TRUE(form.Open(u"other\r\n", other));
+    EXPECT_EQ(TempDir::read(page), "edited\r\n\r\n");
+    EXPECT_EQ(form.Text1.text, u"other\r\n");
+    EXPECT_EQ(form.DocumentPath, other);
+    EXPECT_FALSE(form.modified());
 }
 
 }  // namespace

@@ -32,6 +32,12 @@ TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFilesCreatedOnlyW
     EXPECT_FALSE(createSettingsFolder(notAFolder / "pelin"));
 }
 
+TEST(SettingsLocation, UserCharactersOnlyWhereTheProgramFolderTakesNoFiles) {
+    testing::TempDir program, user;
+    EXPECT_EQ(chooseUserCharacterFolder(program.path(), user.path()), std::filesystem::path());
+    EXPECT_EQ(chooseUserCharacterFolder(user.write("pelin", "not a folder"), user.path()), user.path());
+}
+
 TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     testing::TempDir home;
     testing::ScopedEnv homeVariable("HOME", home.path().string());

@@ -64,7 +64,7 @@ struct Message {
 
 class RecordingMessages : public form::MessageBoxService {
 public:
-    std::deque<int> answers;  // scripted; OK (or No for a question) when empty
+    std::deque<int> answers;  // scripted; when empty OK, No for a question, Cancel where it can
     std::vector<Message> shown;
     int show(TextView prompt, int flags, TextView title) override {
         shown.push_back({Text(prompt), flags, Text(title)});
@@ -73,6 +73,7 @@ public:
             answers.pop_front();
             return a;
         }
+        if ((flags & 0x0F) == form::kMbYesNoCancel) return form::kAnswerCancel;
         return (flags & form::kMbYesNo) ? form::kAnswerNo : form::kAnswerOk;
     }
 };
@@ -116,9 +117,12 @@ public:
 
 class FakeWindows : public form::WindowService {
 public:
-    std::vector<Text> notepad;
+    std::vector<Text> notepad, notepadFiles;  // each text shown, and the file it came with
     int characterDialog = 0, versionWindow = 0;
-    void showNotepad(TextView t) override { notepad.emplace_back(t); }
+    void showNotepad(TextView t, TextView file) override {
+        notepad.emplace_back(t);
+        notepadFiles.emplace_back(file);
+    }
     void showCharacterDialog() override { ++characterDialog; }
     void showVersionWindow() override { ++versionWindow; }
 };

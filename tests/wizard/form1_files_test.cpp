@@ -129,11 +129,14 @@ TEST_F(FilesTest, EditOpensThePageInTheNotepadLineByLine) {
     f.EditBottan.click();
     ASSERT_EQ(windows.notepad.size(), 1u);
     EXPECT_EQ(windows.notepad[0], u"一\r\nlone\nLF\r\nCR\r\nlast\r\n");
+    EXPECT_EQ(windows.notepadFiles[0], f.settings.HTMLFilePass);  // where 上書き保存 writes it back
 
+    // A page that cannot be read is shown empty, with no file to save that over.
     f.settings.HTMLFilePass = text::fromPath(dir / "gone.htm");
     f.EditBottan.click();
     ASSERT_EQ(windows.notepad.size(), 2u);
     EXPECT_TRUE(windows.notepad[1].empty());
+    EXPECT_TRUE(windows.notepadFiles[1].empty());
 }
 
 TEST_F(MenuTest, FilePropertiesOfThePathAsTyped) {
@@ -157,6 +160,7 @@ TEST_F(MenuTest, ReadmeIsShownLineByLineOrItsAbsenceReported) {
     f.mnuhelpreadme.click();
     ASSERT_EQ(windows.notepad.size(), 1u);
     EXPECT_EQ(windows.notepad[0], u"一行目\r\n二行目\r\n三行目\r\n");
+    EXPECT_TRUE(windows.notepadFiles[0].empty());  // saved only under a name the user chooses
 }
 
 TEST_F(MenuTest, WindowsAndInternetOptions) {

@@ -18,7 +18,7 @@ using form::qt::toQString;
 using form::qt::twips;
 
 CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini,
-                                 std::filesystem::path programFolder, QWidget* parent)
+                                 CharacterFolders folders, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       messageBox_(this) {
@@ -29,7 +29,7 @@ CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::Settin
     setWindowIcon(QIcon(QStringLiteral(":/pelin/pelin-16.png")));
     setFixedSize(Dialog::kClientWidth, Dialog::kClientHeight);
 
-    model_ = std::make_unique<Dialog>(DialogServices{messageBox_, pictures, ini}, std::move(programFolder));
+    model_ = std::make_unique<Dialog>(DialogServices{messageBox_, pictures, ini}, std::move(folders));
     model_->onClose = [this] { close(); };
     buildWidgets();
 }
@@ -119,15 +119,15 @@ void CharacterDialog::showPreview() {
 }
 
 std::function<void()> characterDialogOpener(form::PictureLoader& pictures, settings::SettingsFile& ini,
-                                            std::filesystem::path programFolder, QWidget& owner,
+                                            CharacterFolders folders, QWidget& owner,
                                             std::function<void(std::shared_ptr<form::Picture>)> setMainPicture) {
     QPointer<QWidget> parent(&owner);
     auto dialog = std::make_shared<QPointer<CharacterDialog>>();
-    return [parent, dialog, &pictures, &ini, programFolder = std::move(programFolder),
+    return [parent, dialog, &pictures, &ini, folders = std::move(folders),
             setMainPicture = std::move(setMainPicture)] {
         if (!parent) return;
         if (!*dialog) {
-            auto* created = new CharacterDialog(pictures, ini, programFolder, parent.data());
+            auto* created = new CharacterDialog(pictures, ini, folders, parent.data());
             created->model().setMainPicture = setMainPicture;
             created->model().Form_Load();
             created->refresh();

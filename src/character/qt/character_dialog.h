@@ -22,7 +22,7 @@ namespace pelin::character::qt {
 class CharacterDialog : public QDialog {
     Q_OBJECT
 public:
-    CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini, std::filesystem::path programFolder,
+    CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini, CharacterFolders folders,
                     QWidget* parent);
     ~CharacterDialog() override;
 
@@ -46,7 +46,7 @@ private:
 // loaded on first use, brought forward while it is open, nothing once `owner`
 // is gone. "OK" hands the chosen picture to `setMainPicture` at once.
 std::function<void()> characterDialogOpener(form::PictureLoader& pictures, settings::SettingsFile& ini,
-                                            std::filesystem::path programFolder, QWidget& owner,
+                                            CharacterFolders folders, QWidget& owner,
                                             std::function<void(std::shared_ptr<form::Picture>)> setMainPicture);
 
 }  // namespace pelin::character::qt

@@ -18,6 +18,10 @@ MessageBoxLook messageBoxLook(int flags) {
             look.buttons = QMessageBox::Yes | QMessageBox::No;
             look.defaultButton = QMessageBox::Yes;
             break;
+        case kMbYesNoCancel:
+            look.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            look.defaultButton = QMessageBox::Yes;
+            break;
         case 1:
             look.buttons = QMessageBox::Ok | QMessageBox::Cancel;
             look.defaultButton = QMessageBox::Ok;
@@ -39,8 +43,9 @@ int QtMessageBox::show(TextView prompt, int flags, TextView title) {
     switch (box.exec()) {
         case QMessageBox::Yes: return kAnswerYes;
         case QMessageBox::No: return kAnswerNo;
-        case QMessageBox::Cancel: return 2;
-        // Closed without a button: a question counts as No.
+        case QMessageBox::Cancel: return kAnswerCancel;
+        // Closed without a button (a box with ｷｬﾝｾﾙ answers that instead): a
+        // question counts as No.
         default: return (look.buttons & QMessageBox::Yes) ? kAnswerNo : kAnswerOk;
     }
 }

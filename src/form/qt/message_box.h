@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes as the program asks for them: a prompt, a title and the flags
-// (48: warning with OK; 36: question with Yes and No).
+// (48: warning with OK; 36: question with Yes and No; 35: question with Yes, No
+// and Cancel).
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>

@@ -8,8 +8,8 @@
 
 namespace pelin::form::qt {
 
-void QtWindowService::showNotepad(TextView text) {
-    if (notepad) return notepad(text);
+void QtWindowService::showNotepad(TextView text, TextView file) {
+    if (notepad) return notepad(text, file);
     if (!reader_) {
         auto* reader = new QPlainTextEdit();
         reader->setObjectName(QStringLiteral("Form4"));

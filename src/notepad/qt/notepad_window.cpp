@@ -1,6 +1,7 @@
 #include "notepad/qt/notepad_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -101,21 +102,37 @@ void NotepadWindow::showMenuStates() {
     }
 }
 
-void NotepadWindow::setText(TextView text) {
-    model_->Text1.text = Text(text);
-    model_->Text1.selStart = model_->Text1.selLength = 0;
+bool NotepadWindow::open(TextView text, TextView file) {
+    pullFromEditor();
+    if (!model_->Open(text, file)) {
+        // Kept: a save that failed may have selected what it could not write.
+        pushToEditor();
+        return false;
+    }
     shown_ = model_->Text1.text;
     shownStart_ = shownLength_ = 0;
     pushing_ = true;
-    editor_->setPlainText(toQString(text::withLf(text)));
+    editor_->setPlainText(toQString(text::withLf(shown_)));
     pushing_ = false;
     editorChanged_ = false;
+    return true;
+}
+
+void NotepadWindow::closeEvent(QCloseEvent* event) {
+    pullFromEditor();
+    const bool mayClose = model_->Form_QueryUnload();
+    pushToEditor();
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void NotepadWindow::pullFromEditor() {
     form::TextBox& box = model_->Text1;
     if (editorChanged_) {
-        box.text = text::withCrLf(editorText(*editor_));
+        // Only what the user changed takes the editor's line breaks.
+        box.text = withEditorText(box.text, editorText(*editor_));
         editorChanged_ = false;
     }
     shown_ = box.text;
@@ -135,12 +152,7 @@ void NotepadWindow::pushToEditor() {
         // Only the part that differs is replaced, as one edit the editor can undo.
         const Text before = editorText(*editor_);
         const Text after = text::withLf(box.text);
-        std::size_t head = 0;
-        while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-        std::size_t tail = 0;
-        while (tail < before.size() - head && tail < after.size() - head &&
-               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-            ++tail;
+        const auto [head, tail] = difference(before, after);
         pushing_ = true;
         cursor.beginEditBlock();
         cursor.setPosition(static_cast<int>(head));

@@ -25,10 +25,16 @@ public:
 
     Form4& model() { return *model_; }
     QPlainTextEdit* editor() const { return editor_; }
-    // Replaces the whole text (a new document: the editor's undo starts afresh).
-    void setText(TextView text);
+    // Shows `text`, which belongs to `file` (empty: to none), in place of the
+    // text held (a new document: the editor's undo starts afresh), once unsaved
+    // edits are saved or given up. False when the user keeps them.
+    bool open(TextView text, TextView file = {});
     // Runs a menu item's command as a click on it does.
     void runCommand(form::MenuItem& item);
+
+protected:
+    // Unsaved edits are asked about first; ｷｬﾝｾﾙ keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();

@@ -12,11 +12,9 @@ struct ProgramNotepad::State {
 
     form::CommonDialogBackend& dialogs;
     MainWindowLink main;  // empty while no main window is linked
-    Text lastHtmlFilePass;
     std::unique_ptr<form::CommonDialog> ownDialog;
     QPointer<NotepadWindow> window;
 
-    Text htmlFilePass() const { return main.htmlFilePass ? main.htmlFilePass() : lastHtmlFilePass; }
     form::CommonDialog& commonDialog() {
         if (main.commonDialog) return main.commonDialog();
         if (!ownDialog) ownDialog = std::make_unique<form::CommonDialog>(dialogs);
@@ -28,20 +26,17 @@ ProgramNotepad::ProgramNotepad(form::CommonDialogBackend& dialogs) : state_(std:
 
 void ProgramNotepad::linkMainWindow(MainWindowLink mainWindow) { state_->main = std::move(mainWindow); }
 
-void ProgramNotepad::unlinkMainWindow() {
-    state_->lastHtmlFilePass = state_->htmlFilePass();
-    state_->main = {};
-}
+void ProgramNotepad::unlinkMainWindow() { state_->main = {}; }
 
-void ProgramNotepad::show(TextView text) {
+void ProgramNotepad::show(TextView text, TextView file) {
     if (!state_->window) {
         MainWindowLink link;
-        link.htmlFilePass = [state = state_] { return state->htmlFilePass(); };
         link.commonDialog = [state = state_]() -> form::CommonDialog& { return state->commonDialog(); };
         state_->window = new NotepadWindow(std::move(link));
     }
-    state_->window->setText(text);
-    form::qt::bringForward(*state_->window);
+    // Kept edits stay in front of the user, with the new text not shown.
+    state_->window->open(text, file);
+    if (state_->window) form::qt::bringForward(*state_->window);
 }
 
 NotepadWindow* ProgramNotepad::window() const { return state_->window.data(); }

@@ -1,10 +1,9 @@
 #pragma once
 // The program's one notepad: created on first use without a parent (it outlives
 // the main window), its text replaced and brought forward when shown again.
-// While a main window is linked, 上書き保存 saves to that window's current
-// HTMLFilePass and 名前をつけて保存 borrows its common dialog; once it is
-// unlinked, the last HTMLFilePass it held and a dialog of the notepad's own
-// stand in. Copies are handles on the same notepad.
+// While a main window is linked, 名前をつけて保存 borrows its common dialog; once
+// it is unlinked, a dialog of the notepad's own stands in. Copies are handles on
+// the same notepad.
 #include <memory>
 
 #include "form/services.h"
@@ -20,10 +19,12 @@ public:
     explicit ProgramNotepad(form::CommonDialogBackend& dialogs);
 
     void linkMainWindow(MainWindowLink mainWindow);
-    // The main window is going: the page it names now is the one kept.
+    // The main window is going.
     void unlinkMainWindow();
 
-    void show(TextView text);
+    // Shows `text`, read from `file` (empty: from no file the user may change),
+    // unless the user keeps unsaved edits of the text shown before.
+    void show(TextView text, TextView file);
     NotepadWindow* window() const;
 
 private:

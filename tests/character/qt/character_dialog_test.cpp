@@ -27,7 +27,7 @@ protected:
     QWidget main;                        // the window the dialog belongs to
     std::vector<std::shared_ptr<form::Picture>> given;  // what "OK" handed to it
     std::function<void()> show = characterDialogOpener(
-        pictures, ini, program.path(), main, [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
+        pictures, ini, {program.path()}, main, [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
 
     void picture(const char* name, const char* format, QColor colour) {
         QImage image(40, 60, QImage::Format_RGB32);

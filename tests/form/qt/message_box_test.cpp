@@ -1,6 +1,7 @@
 #include "form/qt/message_box.h"
 
 #include <QAbstractButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/qt_test_support.h"
@@ -43,6 +44,17 @@ TEST(MessageBox, QuestionHasYesAndNoAndReportsTheAnswer) {
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(showAndPress(u"変換作業を中止しますか？", kMbQuestion, u"中止", QMessageBox::No, seen), kAnswerNo);
+}
+
+TEST(MessageBox, QuestionWithCancelAnswersEachButtonAndCancelsOnEscape) {
+    Seen seen;
+    const int flags = kMbYesNoCancel | kMbIconQuestion;
+    EXPECT_EQ(showAndPress(u"変更を保存しますか？", flags, u"ぺりん－メモ帳", QMessageBox::Cancel, seen), kAnswerCancel);
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    // Escape (or the close box) keeps what the user has, as ｷｬﾝｾﾙ does.
+    pelin::testing::whenModalOpens([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+    EXPECT_EQ(QtMessageBox().show(u"変更を保存しますか？", flags, u"ぺりん－メモ帳"), kAnswerCancel);
 }
 
 TEST(MessageBox, LineBreaksOfThePromptAreKept) {

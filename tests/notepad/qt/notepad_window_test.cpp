@@ -2,17 +2,20 @@
 // menus, the editor's own undo, and its life beside the main window.
 #include "notepad/qt/notepad_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "notepad/qt/program_notepad.h"
 #include "support/fakes.h"
+#include "support/qt_test_support.h"
 #include "support/temp_dir.h"
 #include "support/window_shot.h"
 #include "text/textfile.h"
@@ -25,11 +28,9 @@ using testing::TempDir;
 class NotepadWindowTest : public ::testing::Test {
 protected:
     TempDir dir;
-    Text htmlFilePass;
     testing::ScriptedDialogs dialogs;
     form::CommonDialog dialog{dialogs};
-    QPointer<NotepadWindow> window =
-        new NotepadWindow({[this] { return htmlFilePass; }, [this]() -> form::CommonDialog& { return dialog; }});
+    QPointer<NotepadWindow> window = new NotepadWindow({[this]() -> form::CommonDialog& { return dialog; }});
 
     ~NotepadWindowTest() override { delete window.data(); }
     QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
@@ -44,7 +45,7 @@ protected:
 };
 
 TEST_F(NotepadWindowTest, LooksAsDrawn) {
-    window->setText(u"<HTML>\r\n<BODY>\r\nぺりんのページ\r\n</BODY>\r\n</HTML>\r\n");
+    window->open(u"<HTML>\r\n<BODY>\r\nぺりんのページ\r\n</BODY>\r\n</HTML>\r\n");
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_EQ(window->objectName(), "Form4");
@@ -82,7 +83,7 @@ TEST_F(NotepadWindowTest, LooksAsDrawn) {
 }
 
 TEST_F(NotepadWindowTest, EditMenuFollowsTheEditorsSelectionAndTheClipboard) {
-    window->setText(u"hello\r\nworld\r\n");
+    window->open(u"hello\r\nworld\r\n");
     QGuiApplication::clipboard()->clear();
     openEditMenu();
     for (const char* name : {"mnueditt", "mnueditcut", "mnueditpaste", "mnueditdel"})
@@ -99,7 +100,7 @@ TEST_F(NotepadWindowTest, EditMenuFollowsTheEditorsSelectionAndTheClipboard) {
 }
 
 TEST_F(NotepadWindowTest, CommandsChangeTheEditorAsOneUndoableEdit) {
-    window->setText(u"hello\r\nworld\r\n");
+    window->open(u"hello\r\nworld\r\n");
     select(3, 8);
     action("mnueditt")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("lo\r\nwo"));
@@ -121,14 +122,18 @@ TEST_F(NotepadWindowTest, CommandsChangeTheEditorAsOneUndoableEdit) {
 
 TEST_F(NotepadWindowTest, UntouchedLineEndsAreKept) {
     // A lone LF stays inside its line when the main window reads the page.
-    window->setText(u"a\nb\r\n");
+    const auto page = dir.write("page.htm", "a\nb\r\nc");
+    window->open(u"a\nb\r\nc\r\n", text::fromPath(page));
     action("mnueditsentou")->trigger();
-    EXPECT_EQ(window->model().Text1.text, u"A\nB\r\n");
-    EXPECT_EQ(editor().toPlainText(), QStringLiteral("A\nB\n"));
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("A\nB\nC\n"));
+    editor().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor(), "!");  // typed by the user
+    action("mnufilea")->trigger();
+    EXPECT_EQ(TempDir::read(page), "A\nB\r\nC\r\n!\r\n");
 }
 
 TEST_F(NotepadWindowTest, ShortcutsReachTheCommands) {
-    window->setText(u"jean-luc it's\r\n");
+    window->open(u"jean-luc it's\r\n");
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -142,8 +147,7 @@ TEST_F(NotepadWindowTest, ShortcutsReachTheCommands) {
 
 TEST_F(NotepadWindowTest, SavesWhatWasTyped) {
     const auto page = dir.write("page.htm", "old\r\n");
-    htmlFilePass = text::fromPath(page);
-    window->setText(u"old\r\n");
+    window->open(u"old\r\n", text::fromPath(page));
     editor().moveCursor(QTextCursor::End);
     QTest::keyClicks(&editor(), "new");
     action("mnufilea")->trigger();
@@ -154,13 +158,27 @@ TEST_F(NotepadWindowTest, SavesWhatWasTyped) {
     EXPECT_EQ(TempDir::read(dir / "copy.txt"), "old\r\nnew\r\n");
 }
 
-TEST_F(NotepadWindowTest, ClosingDiscardsTheWindow) {
-    window->setText(u"unsaved");
+TEST_F(NotepadWindowTest, ClosingWithUnsavedEditsAsksFirst) {
+    const auto page = dir.write("page.htm", "page");
+    window->open(u"page\r\n", text::fromPath(page));
     window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    editor().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor(), "unsaved");
+
+    testing::whenModalOpens([](QWidget& modal) {
+        testing::saveShot(modal, "notepad-save-question");
+        static_cast<QMessageBox&>(modal).button(QMessageBox::Cancel)->click();
+    });
     action("mnufileend")->trigger();
-    QTest::qWait(10);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("page\nunsaved"));
+
+    testing::whenModalOpens([](QWidget& modal) { static_cast<QMessageBox&>(modal).button(QMessageBox::No)->click(); });
+    window->close();  // the close box
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(TempDir::read(page), "page");
 }
 
 TEST(ProgramNotepad, OneWindowThatOutlivesTheMainWindow) {
@@ -168,39 +186,37 @@ TEST(ProgramNotepad, OneWindowThatOutlivesTheMainWindow) {
     const auto page = dir.write("page.htm", "");
     testing::ScriptedDialogs ownDialogs, mainDialogs;
     ProgramNotepad notepad(ownDialogs);
-    // The main window as the program links it: the page it names and its dialog.
-    Text mainPage = text::fromPath(page);
+    // The main window as the program links it: its dialog.
     form::CommonDialog mainDialog(mainDialogs);
-    notepad.linkMainWindow({[&mainPage] { return mainPage; }, [&mainDialog]() -> form::CommonDialog& {
-                                return mainDialog;
-                            }});
+    notepad.linkMainWindow({[&mainDialog]() -> form::CommonDialog& { return mainDialog; }});
 
-    notepad.show(u"first\r\n");
+    notepad.show(u"first\r\n", u"");
     QPointer<NotepadWindow> window = notepad.window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->parent(), nullptr);
-    notepad.show(u"second\r\n");
+    notepad.show(u"second\r\n", text::fromPath(page));
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) count += qobject_cast<NotepadWindow*>(w) != nullptr;
     EXPECT_EQ(count, 1);
     EXPECT_EQ(notepad.window(), window);
     EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("second\n"));
 
-    // The main window's dialog is the one save-as borrows.
-    mainDialogs.chooseFile(dir / "as.txt");
+    // The main window's dialog is the one save-as borrows; after the main window
+    // is gone, save-as has a dialog of its own.
     window->runCommand(window->model().mnufileb);
     EXPECT_EQ(mainDialog.DialogTitle, u"名前を付けて保存");
     EXPECT_TRUE(ownDialogs.calls.empty());
-
-    // After the main window is gone, 上書き保存 still goes to its last page and
-    // save-as has a dialog of its own.
     notepad.unlinkMainWindow();
-    mainPage = text::fromPath(dir / "not-read.htm");
-    window->runCommand(window->model().mnufilea);
-    EXPECT_EQ(TempDir::read(page), "second\r\n\r\n");
     window->runCommand(window->model().mnufileb);
     EXPECT_EQ(ownDialogs.calls.size(), 1u);
     EXPECT_EQ(mainDialogs.calls.size(), 1u);
+
+    // Unsaved edits kept (ｷｬﾝｾﾙ) keep the next text from being shown.
+    window->editor()->insertPlainText(QStringLiteral("edited "));
+    testing::whenModalOpens([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+    notepad.show(u"readme\r\n", u"");
+    EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("edited second\n"));
+    EXPECT_EQ(window->model().DocumentPath, text::fromPath(page));
     delete window.data();
 }
 
