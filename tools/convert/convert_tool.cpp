@@ -148,7 +148,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             form.Command11.click();
         }
         if (!form.lastSourceChoice.chosen) {
-            reportFailure(err, source, "cannot find the file");
+            const auto& refused = form.lastSourceChoice.error;
+            reportFailure(err, source, refused ? platform::englishReason(*refused) : "cannot find the file");
             allConverted = false;
             continue;
         }
