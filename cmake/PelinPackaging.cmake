@@ -26,10 +26,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
-# The Qt libraries come from dpkg-shlibdeps; the platform plugins are loaded at
-# run time and so are named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
+# The Qt libraries come from dpkg-shlibdeps; the platform plugins and Qt's own
+# Japanese texts (file and colour dialogs, Yes/No buttons) are loaded at run
+# time and so are named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # A source package holds the sources alone: no build folders, checkouts' own
 # files or what editors and fuzzing leave behind.

@@ -1,13 +1,12 @@
 // pelin: the desktop program. The splash comes first; its tick opens the main
 // window, and the program ends when its last window closes.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "app/qt_texts.h"
 #include "app/splash_window.h"
 #include "form/qt/classic_look.h"
 #include "platform/files.h"
@@ -41,9 +40,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(pelin::app::programIcon());
     QApplication::setFont(pelin::form::qt::uiFont(9));
     // Qt's own dialogs (files, colours, message box buttons) speak Japanese too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    pelin::app::installQtJapanese();
     QApplication::setQuitOnLastWindowClosed(true);
 
     pelin::app::ProgramContext context;

@@ -62,12 +62,16 @@ struct TextBox : Control {
     std::int32_t selStart = 0;   // in UTF-16 units
     std::int32_t selLength = 0;
     Handler onChange;
+    std::function<void(int keyAscii)> onKeyPress;
     // Runs onChange only when the text really changes.
     void setText(Text value) {
         if (value == text) return;
         text = std::move(value);
         if (onChange) onChange();
     }
+    // A key typed into the box; the window system passes on Enter (13), the one
+    // key the program reacts to.
+    void keyPress(int keyAscii) { if (enabled && onKeyPress) onKeyPress(keyAscii); }
 };
 
 struct CheckBox : Control {

@@ -9,12 +9,15 @@ namespace pelin::form {
 
 inline constexpr text::TextView kProgramTitle = u"ぺりん";
 
-// `first`, then the file and the reason, each on a line of its own.
+// `first`, then the file and the reason, each on a line of its own (an error
+// that names no file has no file line, rather than an empty one).
 inline text::Text fileErrorMessage(text::TextView first, const platform::FileError& error) {
     text::Text out(first);
     out += u"\r\n";
-    out += text::fromPath(error.path);
-    out += u"\r\n";
+    if (!error.path.empty()) {
+        out += text::fromPath(error.path);
+        out += u"\r\n";
+    }
     out += text::fromUtf8(platform::shownReason(error));
     return out;
 }

@@ -33,6 +33,7 @@ public:
 constexpr int kCdlFileMustExist = 4096;
 constexpr int kCdlOverwritePrompt = 2;
 constexpr int kCdlColorFullOpen = 2;
+constexpr int kCdlColorRgbInit = 1;  // the colour dialog starts at Color; without it, at no colour of the caller's
 
 class CommonDialog;
 

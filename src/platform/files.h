@@ -103,6 +103,10 @@ Result<> replaceFileWith(const std::filesystem::path& path,
 
 struct WriteAbandoned {};
 
+// Whether a new file could be made at `path`: its folder is there, is a folder,
+// and may be written by the user. The error names the folder.
+Result<> checkCanCreate(const std::filesystem::path& path);
+
 // For command-line programs: makes an interrupt or termination request (Ctrl+C,
 // SIGINT/SIGTERM/SIGHUP or the console's close) first remove the temporary file
 // of any replacement in progress, then end the program as the request would

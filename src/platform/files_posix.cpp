@@ -148,6 +148,16 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path) {
     return *size;
 }
 
+Result<> checkCanCreate(const std::filesystem::path& path) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) return errorOf(folder, errno);
+    if (!S_ISDIR(st.st_mode)) return fileError(folder, FileErrorKind::NotFolder);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return errorOf(folder, errno);
+    return {};
+}
+
 std::filesystem::path programFolder() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);

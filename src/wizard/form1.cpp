@@ -143,6 +143,7 @@ void Form1::wireHandlers() {
     Command11.onClick = [this] { Command11_Click(); };
     mnufileopen.onClick = [this] { mnufileopen_Click(); };
     txtHTML.onChange = [this] { txtHTML_Change(); };
+    txtHTML.onKeyPress = [this](int keyAscii) { txtHTML_KeyPress(keyAscii); };
     Command1.onClick = [this] { Command1_Click(); };
     HozonDialog.onClick = [this] { HozonDialog_Click(); };
     Comment81.onClick = [this] { Comment81_Click(); };

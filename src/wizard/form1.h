@@ -191,6 +191,7 @@ public:
     void Command11_Click();
     void mnufileopen_Click() { Command11_Click(); }
     void txtHTML_Change();
+    void txtHTML_KeyPress(int keyAscii);
     void Command1_Click();
     void HozonDialog_Click();
     void Comment81_Click();
@@ -278,6 +279,13 @@ private:
     void backToFirstStepButtons();
     void copyAnswersOfStep(int step);
     void finishConversion();
+    platform::Result<engine::ConversionReport> convert();
+
+    // File choices.
+    bool takeSource(const Text& path);
+    void noSourceChosen();
+    bool takeTypedSource();
+    bool takeTypedDestination();
 
     // Start-up.
     void attachIconMenus();

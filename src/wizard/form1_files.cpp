@@ -1,7 +1,9 @@
 // The file choices: the source text, the style sheet, the destination, and
 // opening the finished page in the notepad.
+#include <filesystem>
 #include <limits>
 
+#include "form/messages.h"
 #include "platform/folders.h"
 #include "text/lines.h"
 #include "text/numbers.h"
@@ -14,6 +16,8 @@ namespace pelin::wizard {
 namespace {
 
 constexpr char16_t kSeparator = platform::kFolderSeparator;
+constexpr int kKeyEnter = 13;
+constexpr TextView kCannotSaveThere = u"ここには保存できません。";
 
 // The folder the source dialog opens in when no folder was kept. The program
 // once started at the root of the system drive; here the user's home folder
@@ -28,31 +32,33 @@ Text homeFolder() {
 
 void Form1::Command11_Click() {
     lastSourceChoice = {};
-    auto fail = [this] {
-        Caption = kWindowTitle + u" - [ 変換ファイル未指定 ]";
-        mnufilepro.enabled = false;
-    };
-
     const Text kept = readSetting(settings::kSectionSetei, settings::kKeySourceFolder);
     CommonDialog1.InitDir = kept.empty() ? homeFolder() : kept;
     CommonDialog1.Filter = u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
     CommonDialog1.FilterIndex = 1;
     CommonDialog1.Flags = form::kCdlFileMustExist;
     CommonDialog1.DialogTitle = u"HTML変換するテキストを選択";
-    if (!CommonDialog1.ShowOpen()) return fail();
+    if (!CommonDialog1.ShowOpen()) return noSourceChosen();
+    takeSource(CommonDialog1.FileName);
+}
 
-    const Text path = CommonDialog1.FileName;
-    settings.HTMLCFile = path;
-    txtHTML.setText(path);
-    Caption = kWindowTitle + u" - [" + path + u"]";
-
+// The file is looked at before anything changes: one that the conversion could
+// not read (missing, a folder, a pipe, a device, 2 GiB or more) is no choice, and
+// the window must not go on showing the previous file's figures beside its name.
+bool Form1::takeSource(const Text& path) {
     // A size held in a signed 32-bit number: 2 GiB or more is refused with the rest.
     static_assert(platform::kMaxSourceFileBytes <= std::numeric_limits<std::int32_t>::max());
     const platform::Result<std::uintmax_t> length = platform::fileSize(text::toPath(path));
     if (!length) {
+        noSourceChosen();
         lastSourceChoice.error = length.error();
-        return fail();
+        services_.messageBox.show(form::fileErrorMessage(u"このファイルは変換できません。", length.error()),
+                                  form::kMbWarning, form::kProgramTitle);
+        return false;
     }
+    settings.HTMLCFile = path;
+    txtHTML.setText(path);
+    Caption = kWindowTitle + u" - [" + path + u"]";
     settings.FileSize = static_cast<std::int32_t>(*length);
     if (settings.FileSize > 0)
         txtHTMLSize.caption = u"ファイルサイズ : " + text::formatReal(settings.FileSize / 1000.0) + u"KB";
@@ -67,11 +73,39 @@ void Form1::Command11_Click() {
     (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder, cut == Text::npos ? Text() : path.substr(0, cut + 1));
     mnufilepro.enabled = true;
     lastSourceChoice.chosen = true;
+    return true;
+}
+
+// No source: the caption says so, and the box, the size and the field that the
+// conversion reads agree with it, so that no earlier file is converted unseen.
+void Form1::noSourceChosen() {
+    Caption = kWindowTitle + u" - [ 変換ファイル未指定 ]";
+    settings.HTMLCFile.clear();
+    settings.FileSize = 0;
+    txtHTMLSize.caption.clear();
+    txtHTML.setText(Text());
+    mnufilepro.enabled = false;
+}
+
+// What the box shows is what is converted: a path typed there is taken as the
+// source dialog takes a choice. False when it names no file that can be read.
+bool Form1::takeTypedSource() {
+    if (txtHTML.text == settings.HTMLCFile) return true;
+    lastSourceChoice = {};
+    if (txtHTML.text.empty()) {
+        noSourceChosen();
+        return true;
+    }
+    return takeSource(txtHTML.text);
 }
 
 void Form1::txtHTML_Change() {
     SubFoword.enabled = true;
     mnufilepro.enabled = !txtHTML.text.empty();
+}
+
+void Form1::txtHTML_KeyPress(int keyAscii) {
+    if (keyAscii == kKeyEnter) takeTypedSource();
 }
 
 void Form1::Command1_Click() {
@@ -97,6 +131,36 @@ void Form1::HozonDialog_Click() {
     }
     settings.HTMLFilePass = CommonDialog1.FileName;
     txtHozon.setText(CommonDialog1.FileName);
+}
+
+// A destination typed into the box is taken as the save dialog takes a name: an
+// existing file only once the user agrees to replace it, a new one only in a
+// folder that is there and may be written. False keeps the wizard on its step.
+bool Form1::takeTypedDestination() {
+    const Text& typed = txtHozon.text;
+    if (typed == settings.HTMLFilePass) return true;
+    const std::filesystem::path path = text::toPath(typed);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status)) {
+        if (!std::filesystem::is_regular_file(status)) {
+            const platform::FileErrorKind kind = std::filesystem::is_directory(status)
+                                                     ? platform::FileErrorKind::IsFolder
+                                                     : platform::FileErrorKind::NotRegularFile;
+            services_.messageBox.show(form::fileErrorMessage(kCannotSaveThere, platform::fileError(path, kind)),
+                                      form::kMbWarning, form::kProgramTitle);
+            return false;
+        }
+        if (services_.messageBox.show(typed + u" は既に存在します。\r\n上書きしますか?", form::kMbQuestion,
+                                      form::kProgramTitle) != form::kAnswerYes)
+            return false;
+    } else if (platform::Result<> creatable = platform::checkCanCreate(path); !creatable) {
+        services_.messageBox.show(form::fileErrorMessage(kCannotSaveThere, creatable.error()), form::kMbWarning,
+                                  form::kProgramTitle);
+        return false;
+    }
+    settings.HTMLFilePass = typed;
+    return true;
 }
 
 void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }

@@ -1,6 +1,9 @@
 // The ten steps: Next, Back, Cancel and Top, the help texts, and the answers
 // copied into the settings record as each step is left.
+#include <new>
+
 #include "text/codepage.h"
+#include "text/textfile.h"
 #include "wizard/form1.h"
 #include "form/messages.h"
 #include "wizard/step_texts.h"
@@ -34,6 +37,8 @@ void Form1::SubFoword_Click() {
         finishConversion();
         return;
     }
+    // The source box may hold a path typed since the last choice.
+    if (step == 1 && !takeTypedSource()) return;
     enterStep(step, step + 1);
     copyAnswersOfStep(step);
     if (step == 1) {
@@ -86,6 +91,13 @@ void Form1::finishConversion() {
         services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning, form::kProgramTitle);
         return;
     }
+    if (settings.HTMLCFile.empty()) {
+        services_.messageBox.show(u"変換するテキストファイルが選択されていません。\r\n"
+                                  u"[ファイル選択]に戻ってファイルを選んでください。",
+                                  form::kMbWarning, form::kProgramTitle);
+        return;
+    }
+    if (!takeTypedDestination()) return;
 
     // The seven values the page takes straight from the controls.
     settings.Lang = static_cast<std::int16_t>(LangCombo.listIndex);
@@ -97,7 +109,7 @@ void Form1::finishConversion() {
     settings.SpecialFont = Option71.value;
     settings.CommentOn = Comment81.value;
 
-    platform::Result<engine::ConversionReport> report = engine::runConversion(settings);
+    platform::Result<engine::ConversionReport> report = convert();
     lastConversionError.reset();
     if (!report) {
         // The page was not written: say so and let the user choose again,
@@ -111,12 +123,25 @@ void Form1::finishConversion() {
     htmSize.caption = report->htmSize;
     EditBottan.enabled = report->editEnabled;
 
-    if (SaveMode == u"Auto") SaveAllSettings();
+    // The check mark is what the user sees of the mode; a first start (no mode
+    // stored) or a hand-edited mode shows automatic saving and so saves.
+    if (mnuoptionhozonAuto.checked) SaveAllSettings();
 
     enterStep(9, 10);
     SubFoword.enabled = false;
     SubBack.enabled = false;
     SubChan.enabled = false;
+}
+
+// A page too large for the memory is a failed conversion like any other: the
+// window and its answers stay.
+platform::Result<engine::ConversionReport> Form1::convert() {
+    try {
+        return engine::runConversion(settings);
+    } catch (const std::bad_alloc&) {
+        Text().swap(settings.HTMLLine);
+        return platform::fileError(text::toPath(settings.HTMLCFile), platform::FileErrorKind::OutOfMemory);
+    }
 }
 
 void Form1::SubBack_Click() {

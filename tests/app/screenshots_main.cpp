@@ -2,7 +2,6 @@
 // sees it and saves each as a PNG (run by tools/screenshots.sh under Xvfb).
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,13 +10,14 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "app/icon_menus.h"
+#include "app/qt_texts.h"
 #include "app/splash_window.h"
 #include "app/version_window.h"
 #include "form/qt/classic_look.h"
+#include "form/qt/common_dialog_backend.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
 #include "support/fakes.h"
@@ -73,9 +73,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(pelin::form::qt::uiFont(9));
     QApplication::setQuitOnLastWindowClosed(false);
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    pelin::app::installQtJapanese();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
@@ -104,6 +102,7 @@ int main(int argc, char** argv) {
     model.txtTitle.setText(u"ぺりんの日記");
     model.DCheck1.setValue(1);
     model.DCheck2.setValue(1);
+    model.Combo31.setListIndex(5);  // the longest transition
     model.CText1.setText(u"333366");
     model.CText2.setText(u"0066CC");
     model.CText5.setText(u"FFF8F0");
@@ -146,6 +145,27 @@ int main(int argc, char** argv) {
     QTest::mouseMove(window.centralWidget(), QPoint(200, 200));
     QTest::qWait(150);
     window.menuBar()->grab().save(outDir + QStringLiteral("/20-menu-bar.png"));
+
+    // Back at the first step, the source dialog cancelled: no source anywhere.
+    model.StartFrame.click();
+    model.Command11.click();
+    window.refresh();
+    save(window, QStringLiteral("21-step-1-after-cancel"));
+
+    // The source dialog as the user sees it, Qt's own texts included.
+    pelin::form::qt::QtCommonDialogBackend fileDialogs(&window);
+    pelin::form::CommonDialog chooser(fileDialogs);
+    chooser.DialogTitle = u"HTML変換するテキストを選択";
+    chooser.Filter = u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
+    chooser.FilterIndex = 1;
+    chooser.Flags = pelin::form::kCdlFileMustExist;
+    chooser.InitDir = pelin::text::fromPath(dir.path());
+    pelin::testing::whenModalOpens([](QWidget& dialog) {
+        QTest::qWait(150);
+        save(dialog, QStringLiteral("22-file-dialog"));
+        static_cast<QDialog&>(dialog).reject();
+    });
+    chooser.ShowOpen();
 
     pelin::app::VersionWindow version;
     save(version, QStringLiteral("13-version"));

@@ -1,5 +1,9 @@
 // File choices and the menu commands beside the wizard.
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <set>
 
 #include "platform/folders.h"
@@ -39,7 +43,7 @@ TEST_F(FilesTest, SourceChoiceShowsSizeCaptionAndKeepsItsFolder) {
     EXPECT_TRUE(f.SubFoword.enabled);
     EXPECT_EQ(setting("Pash"), text::fromPath(dir / "texts") + u"/");
 
-    // The next choice opens in that folder; a cancelled one keeps the path.
+    // The next choice opens in that folder.
     const std::pair<std::size_t, const char16_t*> sizes[] = {
         {1000, u"ファイルサイズ : 1KB"}, {1, u"ファイルサイズ : 0.001KB"}, {0, u"ファイルサイズ : ???? KB"}};
     for (const auto& [size, shown] : sizes) {
@@ -49,10 +53,53 @@ TEST_F(FilesTest, SourceChoiceShowsSizeCaptionAndKeepsItsFolder) {
         EXPECT_EQ(f.txtHTMLSize.caption, shown);
         dialogs.calls.clear();
     }
-    f.Command11.click();
+    f.Command11.click();  // cancelled: no source is left anywhere, and none is converted
     EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [ 変換ファイル未指定 ]");
     EXPECT_FALSE(f.mnufilepro.enabled);
-    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(dir / "texts/b.txt"));
+    EXPECT_TRUE(f.settings.HTMLCFile.empty() && f.txtHTML.text.empty() && f.txtHTMLSize.caption.empty());
+    convertTo(dir / "page.htm");
+    EXPECT_EQ(f.CurrentStep, 9);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].prompt.starts_with(u"変換するテキストファイルが選択されていません。"));
+}
+
+TEST_F(FilesTest, TypedSourceIsTakenAsAChoiceOnEnterOrNext) {
+    auto& f = load(writeFile("a.txt", "a"));
+    const std::filesystem::path typed = writeFile("b.txt", std::string(2000, 'b'));
+    f.txtHTML.setText(text::fromPath(typed));
+    f.txtHTML.keyPress(13);
+    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(typed));
+    EXPECT_EQ(f.txtHTMLSize.caption, u"ファイルサイズ : 2KB");
+    EXPECT_EQ(f.Caption, u"ぺりん Ver1.31 - [" + text::fromPath(typed) + u"]");
+
+    const Text missing = text::fromPath(dir / "missing.txt");
+    f.txtHTML.setText(missing);
+    f.SubFoword.click();
+    EXPECT_EQ(f.CurrentStep, 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].flags, 48);
+    EXPECT_EQ(messages.shown[0].prompt,
+              u"このファイルは変換できません。\r\n" + missing + u"\r\nファイルまたはフォルダーが見つかりません");
+}
+
+// A pipe would block the conversion, a huge file fill the memory: each is
+// refused at once, and the previous file's figures go with it.
+TEST_F(FilesTest, OnlyARegularFileUnderTwoGibibytesIsASource) {
+    const std::filesystem::path pipe = dir / "pipe.txt", huge = dir / "huge.txt", good = writeFile("good.txt", "g");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::ofstream(huge).put('x');
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 31);
+    auto& f = load(good);
+    for (const auto& [path, reason] : {std::pair{pipe, u"通常のファイルではありません"}, std::pair{huge, u"ファイルが大きすぎます"}}) {
+        dialogs.chooseFile(good);
+        f.Command11.click();
+        const auto started = std::chrono::steady_clock::now();
+        dialogs.chooseFile(path);
+        f.Command11.click();
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+        EXPECT_TRUE(messages.shown.back().prompt.ends_with(text::fromPath(path) + u"\r\n" + reason)) << path;
+        EXPECT_TRUE(f.txtHTMLSize.caption.empty() && f.settings.HTMLCFile.empty()) << path;
+    }
 }
 
 TEST_F(FilesTest, TypingAPathChangesOnlyNextAndTheFilePropertiesItem) {
@@ -68,9 +115,8 @@ TEST_F(FilesTest, TypingAPathChangesOnlyNextAndTheFilePropertiesItem) {
 }
 
 TEST_F(FilesTest, DestinationProposesTheTitleAndCancelEmptiesTheBox) {
-    auto& f = load();
+    auto& f = load(writeFile("src.txt", "x"));
     f.txtTitle.setText(u"日記");
-    f.txtHTML.setText(u"x");
     nextTo(9);
     dialogs.chooseFile(dir / "日記.htm");
     f.HozonDialog.click();
@@ -89,6 +135,25 @@ TEST_F(FilesTest, DestinationProposesTheTitleAndCancelEmptiesTheBox) {
     f.SubFoword.click();
     EXPECT_EQ(f.CurrentStep, 9);
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(FilesTest, TypedDestinationIsTakenAsTheSaveDialogTakesIt) {
+    auto& f = load(writeFile("src.txt", "本文"));
+    const std::filesystem::path existing = writeFile("old.htm", "old");
+    nextTo(9);
+    f.txtHozon.setText(text::fromPath(dir / "nowhere" / "page.htm"));
+    f.SubFoword.click();  // a folder that is not there is named
+    EXPECT_NE(messages.shown.at(0).prompt.find(u"\r\n" + text::fromPath(dir / "nowhere") + u"\r\n"), Text::npos);
+    f.txtHozon.setText(text::fromPath(existing));
+    messages.answers = {form::kAnswerNo, form::kAnswerYes};
+    f.SubFoword.click();  // replacing a file is asked first; No keeps the file and the step
+    EXPECT_EQ(messages.shown.at(1).prompt, text::fromPath(existing) + u" は既に存在します。\r\n上書きしますか?");
+    EXPECT_EQ(messages.shown[1].flags, 36);
+    EXPECT_EQ(f.CurrentStep, 9);
+    EXPECT_EQ(readBytes(existing), "old");
+    f.SubFoword.click();
+    EXPECT_EQ(f.CurrentStep, 10);
+    EXPECT_NE(readBytes(existing).find(cp932("本文")), std::string::npos);
 }
 
 TEST_F(FilesTest, StyleSheetTakesTheNameWithoutItsFolder) {

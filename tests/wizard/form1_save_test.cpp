@@ -63,14 +63,20 @@ TEST_F(SaveTest, AutomaticModeChosenInTheMenuSavesAfterTheConversion) {
     EXPECT_EQ(keys[36], "CommentS");
 }
 
-TEST_F(SaveTest, LowerCaseAutoAndManualModeSaveNothingAfterAConversion) {
-    for (const char* mode : {"auto", "Mnyu"}) {
-        writeIni({{"Setei", mode}});
+// The check mark is the mode the user sees: a first start (no mode stored) and
+// a hand-edited mode both show automatic saving, and so save; the stored text
+// itself is kept as read.
+TEST_F(SaveTest, AutomaticSaveFollowsTheCheckMark) {
+    const std::pair<const char*, bool> modes[] = {{nullptr, true}, {"auto", true}, {"Mnyu", false}};
+    for (const auto& [mode, saves] : modes) {
+        std::filesystem::remove(iniPath());
+        if (mode) writeIni({{"Setei", mode}});
         auto& f = load(writeFile("src.txt", "text"));
-        const std::string before = readBytes(iniPath());
+        EXPECT_EQ(f.mnuoptionhozonAuto.checked, saves);
         convertTo(dir / "page.htm");
         ASSERT_EQ(f.CurrentStep, 10);
-        EXPECT_EQ(readBytes(iniPath()), before) << mode;
+        EXPECT_EQ(setting("LangS") == u"0", saves) << (mode ? mode : "no mode");
+        EXPECT_EQ(f.SaveMode, text::fromUtf8(mode ? mode : ""));
     }
 }
 

@@ -109,7 +109,7 @@ TEST_F(StartupTest, EveryKeyIsAppliedAndSavedBackUnchanged) {
     EXPECT_EQ(f.txtComment.text, u"あとがき");
     EXPECT_EQ(f.settings.DLColor, u"00FF00");
 
-    f.txtHTML.setText(u"typed.txt");
+    f.txtHTML.setText(text::fromPath(writeFile("typed.txt", "x")));
     nextTo(9);
     std::filesystem::remove(iniPath());
     f.SeteiMynu.click();

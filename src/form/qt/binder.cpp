@@ -16,9 +16,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "form/qt/flat_face.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::form::qt {
+
+namespace {
+
+constexpr int kKeyEnter = 13;
+
+}  // namespace
 
 void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back) {
     QPalette palette = QApplication::palette(&widget);
@@ -28,7 +35,10 @@ void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back) {
     if (fore != kDefaultColour) {
         text = toQColor(fore);
     } else if (back != kDefaultColour) {
-        text = toQColor(back).lightnessF() < 0.5 ? QColor(Qt::white) : QColor(Qt::black);
+        // Weighted as the eye sees brightness: pure blue or red takes white text.
+        const QColor face = toQColor(back);
+        const int brightness = (299 * face.red() + 587 * face.green() + 114 * face.blue()) / 1000;
+        text = brightness < 128 ? QColor(Qt::white) : QColor(Qt::black);
     }
     // Only the enabled look takes the model's colours; a disabled control keeps
     // the style's greyed look, as the window system draws it.
@@ -40,7 +50,8 @@ void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back) {
     }
     if (back != kDefaultColour) palette.setColor(QPalette::Disabled, faceRole, toQColor(back));
     widget.setPalette(palette);
-    if (!isButton) widget.setAutoFillBackground(back != kDefaultColour);
+    if (isButton) setFaceColour(static_cast<QPushButton&>(widget), back != kDefaultColour ? toQColor(back) : QColor());
+    else widget.setAutoFillBackground(back != kDefaultColour);
 }
 
 Binder::Binder(QWidget* root) : QObject(root), root_(root) {}
@@ -152,6 +163,7 @@ QLabel* Binder::bind(Image& image) {
 
 QPushButton* Binder::bind(Button& button) {
     QPushButton* widget = findOrCreate<QPushButton>(button);
+    drawFlatFace(*widget);
     connect(widget, &QPushButton::clicked, this, [this, &button] { handle([&button] { button.click(); }); });
     addSync(widget, [this, widget, &button] {
         const QString text = toQString(button.caption);
@@ -179,6 +191,7 @@ QWidget* Binder::bind(TextBox& box) {
     auto* widget = findOrCreate<QLineEdit>(box);
     connect(widget, &QLineEdit::textEdited, this,
             [this, &box](const QString& text) { handle([&box, text] { box.setText(fromQString(text)); }); });
+    connect(widget, &QLineEdit::returnPressed, this, [this, &box] { handle([&box] { box.keyPress(kKeyEnter); }); });
     addSync(widget, [this, widget, &box] {
         widget->setMaxLength(box.maxLength > 0 ? box.maxLength : 32767);
         widget->setAttribute(Qt::WA_InputMethodEnabled, !box.imeOff);
@@ -227,6 +240,11 @@ QComboBox* Binder::bind(ComboBox& combo) {
     QComboBox* widget = findOrCreate<QComboBox>(combo);
     widget->setEditable(true);
     widget->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text stays as typed: completing "2" to "20" would pick an item the
+    // user did not choose, and typing selects none.
+    widget->setCompleter(nullptr);
+    // Measured again whenever the items change, not only before they are there.
+    widget->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(widget, &QComboBox::activated, this,
             [this, &combo](int index) { handle([&combo, index] { combo.setListIndex(index); }); });
     connect(widget->lineEdit(), &QLineEdit::textEdited, this,
@@ -239,6 +257,9 @@ QComboBox* Binder::bind(ComboBox& combo) {
         if (shown != items) {
             widget->clear();
             widget->addItems(items);
+            // The measured width leaves out the edit field's own margins: one
+            // character more keeps the end of the longest item in view.
+            widget->setMinimumWidth(widget->sizeHint().width() + widget->fontMetrics().height());
         }
         if (widget->currentIndex() != combo.listIndex) widget->setCurrentIndex(combo.listIndex);
         const QString text = toQString(combo.text);

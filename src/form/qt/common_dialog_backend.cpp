@@ -10,22 +10,15 @@
 
 namespace pelin::form::qt {
 
-namespace {
-
-// The folder the dialog opens in: the initial folder when it exists here (a
-// stored "C:\" does not on this system), else the proposed name's folder, else
-// the user's home.
-QString startFolder(const CommonDialog& dialog) {
-    const QString initDir = toQString(dialog.InitDir);
-    if (!initDir.isEmpty() && QFileInfo(initDir).isDir()) return initDir;
-    const QFileInfo proposed(toQString(dialog.FileName));
-    if (proposed.isAbsolute() && proposed.dir().exists()) return proposed.absolutePath();
+QString startFolder(const QString& fileName, const QString& initDir, const QString& lastUsed) {
+    const QFileInfo proposed(fileName);
+    if (!fileName.isEmpty() && proposed.isAbsolute() && proposed.dir().exists()) return proposed.absolutePath();
+    for (const QString& folder : {initDir, lastUsed})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
     return QDir::homePath();
 }
 
-}  // namespace
-
-void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save) {
+void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save, const QString& lastUsed) {
     fileDialog.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
     fileDialog.setWindowTitle(toQString(dialog.DialogTitle));
     fileDialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -47,7 +40,7 @@ void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool
         const int index = dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size() ? dialog.FilterIndex : 1;
         fileDialog.selectNameFilter(filters[index - 1]);
     }
-    fileDialog.setDirectory(startFolder(dialog));
+    fileDialog.setDirectory(startFolder(toQString(dialog.FileName), toQString(dialog.InitDir), lastUsed));
     const QString proposed = toQString(dialog.FileName);
     if (!proposed.isEmpty()) fileDialog.selectFile(QFileInfo(proposed).fileName());
 }
@@ -65,17 +58,21 @@ void takeFileDialogResult(const QFileDialog& fileDialog, CommonDialog& dialog, b
 
 bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
     QFileDialog fileDialog(parent_.data());
-    prepareFileDialog(fileDialog, dialog, save);
-    if (fileDialog.exec() != QDialog::Accepted) return false;
+    prepareFileDialog(fileDialog, dialog, save, lastFolder_);
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
     takeFileDialogResult(fileDialog, dialog, save);
-    return !fileDialog.selectedFiles().isEmpty();
+    lastFolder_ = QFileInfo(toQString(dialog.FileName)).absolutePath();
+    return true;
 }
 
 bool QtCommonDialogBackend::showOpen(CommonDialog& dialog) { return showFile(dialog, false); }
 bool QtCommonDialogBackend::showSave(CommonDialog& dialog) { return showFile(dialog, true); }
 
 bool QtCommonDialogBackend::showColor(CommonDialog& dialog) {
-    QColorDialog colourDialog(toQColor(dialog.Color), parent_.data());
+    // Only a caller that asks for it starts at its colour; another group's last
+    // choice must not be what OK at once gives.
+    QColorDialog colourDialog(parent_.data());
+    if (dialog.Flags & kCdlColorRgbInit) colourDialog.setCurrentColor(toQColor(dialog.Color));
     colourDialog.setObjectName(QStringLiteral("ColorDialog"));
     colourDialog.setWindowTitle(QStringLiteral("色の設定"));
     colourDialog.setOption(QColorDialog::DontUseNativeDialog, true);

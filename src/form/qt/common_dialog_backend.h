@@ -23,11 +23,19 @@ public:
 private:
     bool showFile(CommonDialog& dialog, bool save);
     QPointer<QWidget> parent_;
+    QString lastFolder_;  // where the last file chosen in this run lay
 };
+
+// The folder a file dialog opens in, chosen as the Windows dialogs choose: the
+// folder of the proposed file name when it names one, else the initial folder,
+// else the folder of the last choice in this run, else the home folder. Only a
+// folder that exists here counts (a stored "C:\" does not).
+QString startFolder(const QString& fileName, const QString& initDir, const QString& lastUsed);
 
 // Prepares `fileDialog` from the properties (filters, folder, proposed name,
 // flags); separate so that it can be checked without running the dialog.
-void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save);
+void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save,
+                       const QString& lastUsed = {});
 
 // Writes the results of an accepted file dialog: the full path, the name without
 // its folder and the filter index the user ended on.

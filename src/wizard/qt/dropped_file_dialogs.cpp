@@ -11,8 +11,9 @@ bool DroppedFileDialogs::showOpen(form::CommonDialog& dialog) {
     if (dropped_.isEmpty()) return real_.showOpen(dialog);
     const QFileInfo file(dropped_);
     dropped_.clear();
-    // The dialog would not have let the user pick what is not there.
-    if ((dialog.Flags & form::kCdlFileMustExist) && !file.isFile()) return false;
+    // The dialog would not have let the user pick what is not there; what is
+    // there but cannot be read is refused by the window, which says why.
+    if ((dialog.Flags & form::kCdlFileMustExist) && !file.exists()) return false;
     dialog.FileName = form::qt::fromQString(QDir::toNativeSeparators(file.absoluteFilePath()));
     dialog.FileTitle = form::qt::fromQString(file.fileName());
     return true;

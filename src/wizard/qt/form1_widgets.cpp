@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -131,7 +132,9 @@ void buildStep4(QGroupBox* f) {
         grid->addWidget(colour, i / 2, (i % 2) * 2);
         grid->addWidget(code, i / 2, (i % 2) * 2 + 1);
     }
-    QGroupBox* samples = make<QGroupBox>(f, "SampleFrame");
+    // A plain frame: a group box's style would tint the background colour it previews.
+    QFrame* samples = make<QFrame>(f, "SampleFrame");
+    samples->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* sampleColumn = new QVBoxLayout(samples);
     sampleColumn->addWidget(make<QLabel>(samples, "SampleFont1"));
     auto* link = make<QLabel>(samples, "SampleFont2");

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -37,6 +39,9 @@ TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
     }
     EXPECT_EQ(loader.load(dir.write("text.pcf", "no picture here")), nullptr);
     EXPECT_EQ(loader.load(dir / "missing.pcf"), nullptr);
+    // A pipe named as the mascot would block the start-up if it were opened.
+    ASSERT_EQ(::mkfifo((dir / "pipe.pcf").c_str(), 0600), 0);
+    EXPECT_EQ(loader.load(dir / "pipe.pcf"), nullptr);
 }
 
 TEST(FileNames, ANameThatIsNotUtf8KeepsItsBytesThroughQt) {
@@ -109,6 +114,17 @@ TEST(FileDialog, PreparedFromTheDialogProperties) {
     EXPECT_TRUE(noPrompt.testOption(QFileDialog::DontConfirmOverwrite));
 }
 
+TEST(FileDialog, OpensWhereTheWindowsDialogsOpen) {
+    testing::TempDir dir;
+    const QString named = fromPath(dir.path()), initial = fromPath(dir / "initial"), last = fromPath(dir / "last");
+    QDir().mkpath(initial);
+    QDir().mkpath(last);
+    EXPECT_EQ(startFolder(named + QStringLiteral("/page.htm"), initial, last), named);
+    EXPECT_EQ(startFolder(QStringLiteral("page"), initial, last), initial);
+    EXPECT_EQ(startFolder(named + QStringLiteral("/gone/page.htm"), QStringLiteral("C:\\"), last), last);
+    EXPECT_EQ(startFolder({}, {}, named + QStringLiteral("/gone")), QDir::homePath());
+}
+
 TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
     testing::TempDir dir;
     QtCommonDialogBackend backend;
@@ -147,8 +163,13 @@ TEST(ColourDialog, ChosenColourAsNumberCancelReportsFalse) {
     });
     ASSERT_TRUE(dialog.ShowColor());
     EXPECT_EQ(dialog.Color, 16711680);
-    pelin::testing::whenModalOpens([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
+    QColor started;  // not the last colour: OK at once must not copy another group's
+    pelin::testing::whenModalOpens([&started](QWidget& modal) {
+        started = dynamic_cast<QColorDialog&>(modal).currentColor();
+        dynamic_cast<QDialog&>(modal).reject();
+    });
     EXPECT_FALSE(dialog.ShowColor());
+    EXPECT_NE(started, QColor(0, 0, 255));
     EXPECT_EQ(dialog.Color, 16711680);
 }
 
