@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "app/icon_menus.h"
 #include "app/splash_window.h"
 #include "app/version_window.h"
+#include "character/qt/character_dialog.h"
 #include "form/qt/classic_look.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
@@ -139,6 +141,7 @@ int main(int argc, char** argv) {
     saveMenu(window, {0, 2}, QStringLiteral("14-menu-file"));
     saveMenu(window, {1, 0}, QStringLiteral("15-menu-option-picture"));
     saveMenu(window, {1, 1, 1}, QStringLiteral("16-menu-save-mode"));
+    saveMenu(window, {1, 1, 0}, QStringLiteral("16-menu-save-mode-checked"));
     saveMenu(window, {1, 3}, QStringLiteral("17-menu-option"));
     saveMenu(window, {2, 0}, QStringLiteral("18-menu-help-disabled"));
     saveMenu(window, {2, 3}, QStringLiteral("19-menu-help-picture"));
@@ -149,6 +152,15 @@ int main(int argc, char** argv) {
 
     pelin::app::VersionWindow version;
     save(version, QStringLiteral("13-version"));
+    version.hide();
+
+    // The character dialog with a character clicked and previewed.
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-pink.png", dir / "pelin-pink.pcf");
+    pelin::character::qt::characterDialogOpener(pictures, ini, {dir.path()}, window, {})();
+    auto* characters = window.findChild<pelin::character::qt::CharacterDialog*>();
+    auto* list = characters->findChild<QListWidget*>(QStringLiteral("PCFFile"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    save(*characters, QStringLiteral("11-character"));
     window.hide();
     return 0;
 }
