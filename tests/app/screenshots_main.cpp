@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     splash.hide();
 
     pelin::testing::TempDir dir;
-    std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-blue.png", dir / "pelin-blue.pcf");
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/src/mascot-blue.svg", dir / "pelin-blue.pcf");
     const auto source = dir.write("日記.txt", pelin::text::toCp932(u"きょうは晴れ。\r\nぺりんと散歩しました。\r\n"));
     pelin::settings::SettingsFile ini(dir.path());
     (void)ini.WriteSetting(u"Data", u"Char", pelin::text::fromPath(dir / "pelin-blue.pcf"));
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     version.hide();
 
     // The character dialog with a character clicked and previewed.
-    std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-pink.png", dir / "pelin-pink.pcf");
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/src/mascot-pink.svg", dir / "pelin-pink.pcf");
     pelin::character::qt::characterDialogOpener(pictures, ini, {dir.path()}, window, {})();
     auto* characters = window.findChild<pelin::character::qt::CharacterDialog*>();
     auto* list = characters->findChild<QListWidget*>(QStringLiteral("PCFFile"));
