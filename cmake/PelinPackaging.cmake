@@ -26,10 +26,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
-# The Qt libraries come from dpkg-shlibdeps; the platform plugins and the SVG
-# picture format (the characters that come with the program are drawings) are
-# loaded at run time and so are named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# The Qt libraries come from dpkg-shlibdeps; the platform plugins are loaded at
+# run time and so are named here. The SVG picture format, which reads the
+# characters that come with the program (they are drawings), is loaded at run
+# time too, from libqt6svg6, which dpkg-shlibdeps names for the SVG library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # A source package holds the sources alone: no build folders, checkouts' own
