@@ -36,4 +36,5 @@ QPixmap bundledPicture(const QString& name);
 // The highest device pixel ratio of the screens: pictures made for it are sharp
 // on each of them.
 qreal sharpestPixelRatio();
+
 }  // namespace pelin::form::qt
