@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 # The Qt libraries come from dpkg-shlibdeps; the platform plugins and Qt's own
 # Japanese texts (file and colour dialogs, Yes/No buttons) are loaded at run
-# time and so are named here.
+# time and so are named here. The SVG picture format, which reads the
+# characters that come with the program (they are drawings), is loaded at run
+# time too, from libqt6svg6, which dpkg-shlibdeps names for the SVG library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

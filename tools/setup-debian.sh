@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-dev clang-format
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n
   xvfb xauth fonts-noto-cjk imagemagick
   g++-mingw-w64-x86-64-posix wine64

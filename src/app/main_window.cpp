@@ -6,14 +6,15 @@
 #include "app/icon_menus.h"
 #include "app/version_window.h"
 #include "character/qt/character_dialog.h"
-#include "form/qt/classic_look.h"
 
 namespace pelin::app {
 
 QIcon programIcon() {
+    // Rendered for each size from a drawing that stays readable at 16 pixels;
+    // the icon takes the one that fits the screen's pixels.
     QIcon icon;
     for (const char* size : {"16", "32", "48", "256"})
-        icon.addPixmap(form::qt::bundledPicture(QStringLiteral("pelin-") + QLatin1String(size)));
+        icon.addFile(QStringLiteral(":/pelin/pelin-") + QLatin1String(size) + QStringLiteral(".png"));
     return icon;
 }
 

@@ -12,12 +12,16 @@
 namespace pelin::app {
 
 using form::qt::bundledPicture;
+using form::qt::fitLabelWidth;
 using form::qt::kDarkGrey;
 using form::qt::placeLabel;
 using form::qt::twips;
 using form::qt::uiFont;
 
 namespace {
+
+// Room (twips) left between the version and the window's right edge.
+constexpr double kVersionMargin = 120;
 
 QWidget* rule(QWidget* parent, const char* name, QRect geometry) {
     auto* line = new QWidget(parent);
@@ -64,6 +68,10 @@ SplashWindow::SplashWindow(std::function<void()> showMain)
     rule(this, "Line1", QRect(twips(1680), twips(960), twips(4200) - twips(1680), 1));
     rule(this, "Line2", QRect(twips(3000), twips(600), 1, twips(1320) - twips(600)));
     QLabel* version = darkLabel(this, "Label2", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(15.75, true));
+    // Its box runs past the window's right edge, which the font the window was
+    // drawn for never reached; a wider font is made smaller until the text ends
+    // inside the window as far from the edge as that font left it.
+    fitLabelWidth(*version, 4290 - 3120 - kVersionMargin);
     placeLabel(*version, 3120, 960, 1215, 375);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

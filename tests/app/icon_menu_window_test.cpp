@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <functional>
 
 #include "app/icon_menus.h"
 #include "form/qt/qt_text.h"
 #include "iconmenu/qt/qt_menu_host.h"
+#include "iconmenu/qt/qt_menu_painter.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "wizard/qt/form1_window.h"
@@ -142,6 +145,31 @@ TEST_F(IconMenuWindowTest, TheOpenMenuIsPaintedByTheOwnerDrawing) {
     const QRect next = option->actionGeometry(action("mnuoptionhozon"));
     for (int x = next.left(); x < next.right(); x += 7)
         EXPECT_NE(at(x, next.top() + 1), highlight) << x;
+}
+
+// A highlighted checked item stamps its mark in the highlighted text colour on
+// the menu colour: with light menus and white highlighted text, as Qt's own
+// palette has them, and with dark menus, the mark can still be seen.
+TEST(MenuCheckMark, StandsOutFromTheMenuColourWhenHighlighted) {
+    for (const QColor menuColour : {QColor(239, 239, 239), QColor(40, 40, 48)}) {
+        QWidget menu;
+        QPalette palette = menu.palette();
+        palette.setColor(QPalette::Window, menuColour);
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+        menu.setPalette(palette);
+        QImage image(18, 18, QImage::Format_RGB32);
+        QPainter painter(&image);
+        iconmenu::qt::QtMenuPainter dc(&painter, &menu);
+        dc.SetTextColor(dc.GetSysColor(iconmenu::COLOR_HIGHLIGHTTEXT));
+        dc.SetBkColor(dc.GetSysColor(iconmenu::COLOR_MENU));
+        dc.DrawMenuCheckMark({0, 0, 18, 18});
+        painter.end();
+        int contrasting = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (std::abs(qGray(image.pixel(x, y)) - qGray(menuColour.rgb())) > 120) ++contrasting;
+        EXPECT_GE(contrasting, 15) << menuColour.name().toStdString();
+    }
 }
 
 TEST_F(IconMenuWindowTest, TypedLetterExecutesTheItemWithThatAccessKey) {

@@ -2,6 +2,7 @@
 // sees it and saves each as a PNG (run by tools/screenshots.sh under Xvfb).
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "app/qt_texts.h"
 #include "app/splash_window.h"
 #include "app/version_window.h"
+#include "character/qt/character_dialog.h"
 #include "form/qt/classic_look.h"
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/message_box.h"
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     splash.hide();
 
     pelin::testing::TempDir dir;
-    std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-blue.png", dir / "pelin-blue.pcf");
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/src/mascot-blue.svg", dir / "pelin-blue.pcf");
     const auto source = dir.write("日記.txt", pelin::text::toCp932(u"きょうは晴れ。\r\nぺりんと散歩しました。\r\n"));
     pelin::settings::SettingsFile ini(dir.path());
     (void)ini.WriteSetting(u"Data", u"Char", pelin::text::fromPath(dir / "pelin-blue.pcf"));
@@ -138,6 +140,7 @@ int main(int argc, char** argv) {
     saveMenu(window, {0, 2}, QStringLiteral("14-menu-file"));
     saveMenu(window, {1, 0}, QStringLiteral("15-menu-option-picture"));
     saveMenu(window, {1, 1, 1}, QStringLiteral("16-menu-save-mode"));
+    saveMenu(window, {1, 1, 0}, QStringLiteral("16-menu-save-mode-checked"));
     saveMenu(window, {1, 3}, QStringLiteral("17-menu-option"));
     saveMenu(window, {2, 0}, QStringLiteral("18-menu-help-disabled"));
     saveMenu(window, {2, 3}, QStringLiteral("19-menu-help-picture"));
@@ -169,6 +172,15 @@ int main(int argc, char** argv) {
 
     pelin::app::VersionWindow version;
     save(version, QStringLiteral("13-version"));
+    version.hide();
+
+    // The character dialog with a character clicked and previewed.
+    std::filesystem::copy_file(PELIN_ASSETS_DIR "/src/mascot-pink.svg", dir / "pelin-pink.pcf");
+    pelin::character::qt::characterDialogOpener(pictures, ini, {dir.path()}, window, {})();
+    auto* characters = window.findChild<pelin::character::qt::CharacterDialog*>();
+    auto* list = characters->findChild<QListWidget*>(QStringLiteral("PCFFile"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    save(*characters, QStringLiteral("11-character"));
     window.hide();
     return 0;
 }

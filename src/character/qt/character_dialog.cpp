@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 #include "form/qt/binder.h"
 #include "form/qt/bring_forward.h"
@@ -16,6 +17,17 @@ namespace pelin::character::qt {
 
 using form::qt::toQString;
 using form::qt::twips;
+
+namespace {
+
+// The preview column, in twips.
+constexpr double kPreviewLeft = 2280;
+constexpr double kPreviewWidth = 1335;
+constexpr double kTopMargin = 120;
+constexpr double kHeadingHeight = 255;
+constexpr double kPreviewBottom = 2190;
+
+}  // namespace
 
 CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini,
                                  CharacterFolders folders, QWidget* parent)
@@ -67,11 +79,15 @@ void CharacterDialog::buildWidgets() {
         if (place.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) tabOrder.push_back(widget);
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    // A fallback font taller than the one the dialog was drawn for must not
-    // run the heading into the preview below it.
+    // The heading keeps the margin from the window's top edge that the list and
+    // the buttons have, and the preview starts below it and ends level with the
+    // list. A fallback font taller than the one the dialog was drawn for must
+    // not run the heading into the preview.
     label->setText(toQString(model_->Label1.caption));
-    form::qt::placeLabel(*label, 2280, 0, 1335, 255);
+    form::qt::placeLabel(*label, kPreviewLeft, kTopMargin, kPreviewWidth, kHeadingHeight);
     label->raise();
+    const int previewTop = std::max(label->y() + label->sizeHint().height(), twips(kTopMargin + kHeadingHeight));
+    preview_->setGeometry(twips(kPreviewLeft), previewTop, twips(kPreviewWidth), twips(kPreviewBottom) - previewTop);
     list_->setToolTip(toQString(model_->PCFFile.toolTip));
 
     binder_ = new form::qt::Binder(this);
@@ -83,8 +99,13 @@ void CharacterDialog::buildWidgets() {
         showList();
         showPreview();
     };
-    // Clicks and the keyboard both move the selection; each move is a click.
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // Clicks and the arrow keys both select; each new selection is a click. The
+    // list makes its first file current when it takes the focus without one,
+    // but selects nothing: that is no choice of the user's and shows nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = list_->selectedItems();
+        if (selected.isEmpty()) return;
+        const int row = list_->row(selected.first());
         if (row == model_->PCFFile.listIndex) return;
         binder_->handle([this, row] { model_->PCFFile.setListIndex(row); });
     });

@@ -2,7 +2,11 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <algorithm>
 
 #include "form/qt/qt_text.h"
@@ -44,8 +48,20 @@ void fitLabelWidth(QLabel& label, double width) {
     }
 }
 
-QPixmap bundledPicture(const QString& name) {
-    return QPixmap(QStringLiteral(":/pelin/") + name + QStringLiteral(".png"));
+QPixmap bundledPicture(const QString& name, qreal devicePixelRatio) {
+    QSvgRenderer drawing(QStringLiteral(":/pelin/") + name + QStringLiteral(".svg"));
+    if (!drawing.isValid()) return QPixmap();
+    QImage image(drawing.defaultSize() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawing.render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(std::move(image));
 }
+
+QPixmap bundledPicture(const QString& name) { return bundledPicture(name, sharpestPixelRatio()); }
+
+qreal sharpestPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
 
 }  // namespace pelin::form::qt

@@ -26,7 +26,15 @@ int extraAscent(const QFont& font);
 // the given width in twips: a wider fallback font would run over its neighbours.
 void fitLabelWidth(QLabel& label, double width);
 
-// The picture bundled with the program under `name` (e.g. "mascot-blue").
+// The picture bundled with the program under `name` (e.g. "mascot-blue"),
+// drawn from its vector drawing for screens of `devicePixelRatio` device pixels
+// to a pixel: its size in device-independent pixels is the drawing's own at
+// every ratio. Without a ratio, for the sharpest of the screens there are.
+QPixmap bundledPicture(const QString& name, qreal devicePixelRatio);
 QPixmap bundledPicture(const QString& name);
+
+// The highest device pixel ratio of the screens: pictures made for it are sharp
+// on each of them.
+qreal sharpestPixelRatio();
 
 }  // namespace pelin::form::qt

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QProcess>
 
+#include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
 #include "platform/files.h"
 
@@ -25,9 +26,16 @@ std::shared_ptr<Picture> QtPictureLoader::load(const std::filesystem::path& path
     QBuffer buffer(&content);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    // A drawing (the characters that come with the program are drawn) is
+    // rendered for the screen, so it stays sharp where pixels are small; a
+    // bitmap keeps its pixels as they are.
+    const bool drawing = reader.format().startsWith("svg");
+    const qreal ratio = drawing ? sharpestPixelRatio() : 1.0;
+    if (drawing) reader.setScaledSize(reader.size() * ratio);
+    QImage image = reader.read();
     if (image.isNull()) return nullptr;
-    return std::make_shared<QtPicture>(QPixmap::fromImage(image));
+    image.setDevicePixelRatio(ratio);
+    return std::make_shared<QtPicture>(QPixmap::fromImage(std::move(image)));
 }
 
 bool QtClipboard::hasText() {

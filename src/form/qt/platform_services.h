@@ -12,8 +12,9 @@ namespace pelin::form::qt {
 class QtPicture : public Picture {
 public:
     explicit QtPicture(QPixmap pixmap) : pixmap_(std::move(pixmap)) {}
-    int width() const override { return pixmap_.width(); }
-    int height() const override { return pixmap_.height(); }
+    // In device-independent pixels, whatever the pixmap's pixel ratio.
+    int width() const override { return qRound(pixmap_.deviceIndependentSize().width()); }
+    int height() const override { return qRound(pixmap_.deviceIndependentSize().height()); }
     const QPixmap& pixmap() const { return pixmap_; }
 
 private:

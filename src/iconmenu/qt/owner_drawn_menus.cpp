@@ -18,6 +18,12 @@ namespace {
 // that keeps their captions apart.
 constexpr int kCheckMarkWidth = 12;
 constexpr int kBarItemGap = 8;
+// A separator between the items of a hooked window's menus: as high as the
+// platform makes it, with an etched line (a dark line over a light one) across
+// its middle.
+constexpr int kSeparatorHeight = 8;
+constexpr unsigned EDGE_ETCHED = 6;
+constexpr unsigned BF_TOP = 2;
 
 // An owner-drawn item of a hooked window, as a style option names it.
 struct Target {
@@ -65,6 +71,11 @@ void drawSubmenuArrow(QPainter& painter, const QStyleOptionMenuItem& item) {
     painter.setBrush(colour);
     painter.drawPolygon(arrow, 3);
     painter.restore();
+}
+
+bool isSeparator(const QStyleOption* option) {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    return item && item->menuItemType == QStyleOptionMenuItem::Separator;
 }
 
 void markAction(QStyleOptionMenuItem* option, const QAction* action) {
@@ -117,6 +128,7 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
             const int added = type == CT_MenuItem ? kCheckMarkWidth : kBarItemGap;
             return QSize(record.itemWidth + added, record.itemHeight);
         }
+        if (isSeparator(option) && host_.hookOf(host_.windowOf(widget))) return QSize(size.width(), kSeparatorHeight);
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
@@ -138,6 +150,13 @@ void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* opt
             painter->restore();
             const auto& item = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
             if (item.menuItemType == QStyleOptionMenuItem::SubMenu) drawSubmenuArrow(*painter, item);
+            return;
+        }
+        if (element == CE_MenuItem && isSeparator(option) && host_.hookOf(host_.windowOf(widget))) {
+            QtMenuPainter dc(painter, widget);
+            const QRect r = option->rect;
+            const int middle = r.top() + r.height() / 2;
+            dc.DrawEdge(Rect{r.left(), middle - 1, r.left() + r.width(), middle + 1}, EDGE_ETCHED, BF_TOP);
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
@@ -40,6 +41,20 @@ QImage silhouette(const QPixmap& pixmap, const QColor& colour) {
         }
     }
     return image;
+}
+
+// Relative luminance, 0 for black to 1 for white.
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// Whether a thin mark in `ink` can be made out on `paper`: the contrast asked of
+// lines and symbols that carry meaning.
+bool readable(const QColor& ink, const QColor& paper) {
+    const double a = luminance(ink) + 0.05;
+    const double b = luminance(paper) + 0.05;
+    return std::max(a, b) / std::min(a, b) >= 3.0;
 }
 
 }  // namespace
@@ -148,12 +163,20 @@ Rect QtMenuPainter::DrawText(TextView text, const Rect& rect, unsigned format) {
 void QtMenuPainter::DrawMenuCheckMark(const Rect& rect) {
     if (!painter_) return;
     // The mark is stamped whole: background colour around it, text colour in it.
-    painter_->fillRect(toQRect(rect), colour(bkColor_));
+    const QColor paper = colour(bkColor_);
+    painter_->fillRect(toQRect(rect), paper);
+    // A selected item stamps its mark in the highlighted text colour on the menu
+    // colour. Classic desktops make those two differ; a palette whose highlighted
+    // text is as light as its menus would hide the mark, which then takes the
+    // menu text colour, or black or white, whichever can be seen.
+    QColor ink = colour(textColor_);
+    if (!readable(ink, paper)) ink = systemColour(COLOR_MENUTEXT);
+    if (!readable(ink, paper)) ink = luminance(paper) > 0.18 ? Qt::black : Qt::white;
     const int cx = rect.left + rect.width() / 2;
     const int cy = rect.top + rect.height() / 2;
     painter_->save();
     painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setPen(colour(textColor_));
+    painter_->setPen(ink);
     for (int row = 0; row < 3; ++row) {
         painter_->drawLine(cx - 3, cy - 1 + row, cx - 1, cy + 1 + row);
         painter_->drawLine(cx - 1, cy + 1 + row, cx + 3, cy - 3 + row);

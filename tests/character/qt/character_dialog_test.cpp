@@ -2,6 +2,7 @@
 // handing the picture to the main window.
 #include "character/qt/character_dialog.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -91,6 +92,25 @@ TEST_F(CharacterDialogWindowTest, OkGivesTheMainWindowItsPictureAndStoresThePath
     show();
     EXPECT_TRUE(control<QLabel>("Image1")->pixmap().isNull());
     EXPECT_EQ(control<QListWidget>("PCFFile")->currentRow(), -1);
+}
+
+TEST_F(CharacterDialogWindowTest, TabbingIntoTheListPreviewsNothingUntilAnArrowKeySelects) {
+    picture("a.pcf", "PNG", Qt::red);
+    picture("b.pcf", "PNG", Qt::blue);
+    show();
+    CharacterDialog& d = *dialog();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    auto* list = control<QListWidget>("PCFFile");
+    control<QPushButton>("CancelButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    EXPECT_TRUE(control<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
 }
 
 TEST_F(CharacterDialogWindowTest, EmptyFolderReloadAndBrokenFile) {

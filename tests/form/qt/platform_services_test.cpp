@@ -6,6 +6,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "form/qt/classic_look.h"
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
@@ -37,11 +38,27 @@ TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
         ASSERT_NE(pixmapOf(picture.get()), nullptr);
         EXPECT_FALSE(pixmapOf(picture.get())->isNull());
     }
+    // A drawing, as the characters that come with the program are.
+    const std::shared_ptr<Picture> drawing = loader.load(dir.write(
+        "drawn.pcf", R"(<svg xmlns="http://www.w3.org/2000/svg" width="7" height="5"><rect width="7" height="5"/></svg>)"));
+    ASSERT_NE(drawing, nullptr);
+    EXPECT_EQ(drawing->width(), 7);
+    EXPECT_EQ(drawing->height(), 5);
     EXPECT_EQ(loader.load(dir.write("text.pcf", "no picture here")), nullptr);
     EXPECT_EQ(loader.load(dir / "missing.pcf"), nullptr);
     // A pipe named as the mascot would block the start-up if it were opened.
     ASSERT_EQ(::mkfifo((dir / "pipe.pcf").c_str(), 0600), 0);
     EXPECT_EQ(loader.load(dir / "pipe.pcf"), nullptr);
+}
+
+TEST(BundledPicture, DrawnForThePixelRatioAtTheSameSizeInWindows) {
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QPixmap mascot = bundledPicture(QStringLiteral("mascot-blue"), ratio);
+        EXPECT_EQ(mascot.devicePixelRatio(), ratio);
+        EXPECT_EQ(mascot.size(), QSize(123, 207) * ratio);
+        EXPECT_EQ(mascot.deviceIndependentSize().toSize(), QSize(123, 207)) << ratio;
+    }
+    EXPECT_TRUE(bundledPicture(QStringLiteral("no-such-picture")).isNull());
 }
 
 TEST(FileNames, ANameThatIsNotUtf8KeepsItsBytesThroughQt) {
