@@ -13,6 +13,12 @@ std::filesystem::path homeFolder() {
     return home && *home ? std::filesystem::path(home) : std::filesystem::path("/");
 }
 
+std::filesystem::path userConfigFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && std::filesystem::path(config).is_absolute()) return config;
+    return homeFolder() / ".config";
+}
+
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     std::error_code ec;
     std::filesystem::path base = std::filesystem::temp_directory_path(ec);

@@ -1,20 +1,13 @@
 #include "settings/settings_location.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
 
+#include "platform/folders.h"
+
 namespace pelin::settings {
-namespace {
-
-std::filesystem::path environmentPath(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::filesystem::path(value) : std::filesystem::path();
-}
-
-}  // namespace
 
 bool canCreateFilesIn(const std::filesystem::path& folder) {
     std::error_code error;
@@ -30,13 +23,7 @@ bool canCreateFilesIn(const std::filesystem::path& folder) {
     return true;
 }
 
-std::filesystem::path userSettingsFolder() {
-    const std::filesystem::path config = environmentPath("XDG_CONFIG_HOME");
-    if (config.is_absolute()) return config / "pelin";
-    std::filesystem::path home = environmentPath("HOME");
-    if (home.empty()) home = "/";
-    return home / ".config" / "pelin";
-}
+std::filesystem::path userSettingsFolder() { return platform::userConfigFolder() / "pelin"; }
 
 std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programFolder,
                                            const std::filesystem::path& userFolder) {

@@ -32,6 +32,19 @@ TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFilesCreatedOnlyW
     EXPECT_FALSE(createSettingsFolder(notAFolder / "pelin"));
 }
 
+#ifdef _WIN32
+TEST(SettingsLocation, UserFolderIsPelinInTheUsersApplicationData) {
+    testing::TempDir roaming;
+    {
+        testing::ScopedEnv appData("APPDATA", roaming.path().string());
+        EXPECT_EQ(userSettingsFolder(), roaming / "pelin");
+    }
+    // Without the variable, Windows is asked where the folder is.
+    testing::ScopedEnv unset("APPDATA", "");
+    EXPECT_TRUE(userSettingsFolder().is_absolute());
+    EXPECT_EQ(userSettingsFolder().filename(), "pelin");
+}
+#else
 TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     testing::TempDir home;
     testing::ScopedEnv homeVariable("HOME", home.path().string());
@@ -43,6 +56,7 @@ TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     testing::ScopedEnv relative("XDG_CONFIG_HOME", "xdg");
     EXPECT_EQ(userSettingsFolder(), home / ".config" / "pelin");
 }
+#endif
 
 }  // namespace
 }  // namespace pelin::settings
