@@ -85,6 +85,14 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 //    which all keep showing the new content.
 //  - A file without any write permission is refused, as are folders, pipes and
 //    devices. A missing file is created.
+//
+// Windows (replace_win.cpp) keeps the same rules with its own means: the new file
+// has a name from the start but is marked for deletion until it is complete, so
+// that a killed program still leaves nothing; a link is followed to the opened
+// file's final path, and a link to a missing file is refused (Windows would
+// replace the link); the old file's attributes, owner and access lists go to the
+// new one; "further names" are NTFS hard links, and a folder "not written by the
+// user" is one in which no file can be created; a read-only file is refused.
 
 Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes);
 

@@ -1,15 +1,14 @@
-// POSIX file calls: reading, sizes and the program's folder. Replacing a file is
-// in replace_posix.cpp.
+// POSIX file calls: opening and reading a file, and the program's folder. Reading
+// whole files is in input_file.cpp, replacing a file in replace_posix.cpp.
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdint>
-#include <new>
 #include <system_error>
-#include <utility>
 
 #include "platform/files.h"
+#include "platform/native_handle.h"
 #include "platform/posix_fd.h"
 
 namespace pelin::platform {
@@ -63,10 +62,6 @@ using posix::Fd;
 
 namespace {
 
-void closeHandle(std::intptr_t handle) {
-    if (handle >= 0) ::close(static_cast<int>(handle));
-}
-
 // Why a file of this type is not read; nothing for a regular file.
 std::optional<FileError> refusalOf(const std::filesystem::path& path, const struct stat& st) {
     if (S_ISREG(st.st_mode)) return std::nullopt;
@@ -75,23 +70,9 @@ std::optional<FileError> refusalOf(const std::filesystem::path& path, const stru
 
 }  // namespace
 
-InputFile::InputFile(std::filesystem::path path, std::intptr_t handle, std::uintmax_t size)
-    : path_(std::move(path)), handle_(handle), size_(size) {}
-
-InputFile::InputFile(InputFile&& other) noexcept
-    : path_(std::move(other.path_)), handle_(std::exchange(other.handle_, -1)), size_(other.size_) {}
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept {
-    if (this != &other) {
-        closeHandle(handle_);
-        path_ = std::move(other.path_);
-        handle_ = std::exchange(other.handle_, -1);
-        size_ = other.size_;
-    }
-    return *this;
+void closeNativeHandle(std::intptr_t handle) {
+    if (handle >= 0) ::close(static_cast<int>(handle));
 }
-
-InputFile::~InputFile() { closeHandle(handle_); }
 
 Result<InputFile> InputFile::open(const std::filesystem::path& path, std::uintmax_t maxBytes) {
     // Looking first keeps devices from being opened at all (opening some has
@@ -115,37 +96,6 @@ Result<std::size_t> InputFile::read(std::span<char> buffer) {
         if (n >= 0) return static_cast<std::size_t>(n);
         if (errno != EINTR) return errorOf(path_, errno);
     }
-}
-
-Result<std::string> readFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
-    Result<InputFile> file = InputFile::open(path, maxBytes);
-    if (!file) return file.error();
-    try {
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(file->size()));
-        char buffer[1 << 16];
-        for (;;) {
-            const Result<std::size_t> n = file->read(buffer);
-            if (!n) return n.error();
-            if (*n == 0) return bytes;
-            if (bytes.size() + *n > maxBytes) return fileError(path, FileErrorKind::TooLarge);
-            bytes.append(buffer, *n);
-        }
-    } catch (const std::bad_alloc&) {
-        return fileError(path, FileErrorKind::OutOfMemory);
-    }
-}
-
-Result<std::uintmax_t> fileSize(const std::filesystem::path& path, std::uintmax_t maxBytes) {
-    const Result<InputFile> file = InputFile::open(path, maxBytes);
-    if (!file) return file.error();
-    return file->size();
-}
-
-std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path) {
-    const Result<std::uintmax_t> size = fileSize(path, UINTMAX_MAX);
-    if (!size) return std::nullopt;
-    return *size;
 }
 
 Result<> checkCanCreate(const std::filesystem::path& path) {

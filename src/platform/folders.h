@@ -17,6 +17,16 @@ inline bool isFolderSeparator(char16_t c) { return kFolderSeparators.find(c) != 
 // The user's home folder; the root of the system's file system when it names none.
 std::filesystem::path homeFolder();
 
+// The folder where the user's programs keep their configuration, each in a folder
+// of its own: %APPDATA% on Windows; $XDG_CONFIG_HOME elsewhere, or ~/.config when
+// that is unset or not an absolute path.
+std::filesystem::path userConfigFolder();
+
+// The folder where the user's programs keep files of their own that the user may
+// add to: %APPDATA% on Windows; $XDG_DATA_HOME elsewhere, or ~/.local/share when
+// that is unset or not an absolute path.
+std::filesystem::path userDataFolder();
+
 // Creates a new, empty folder "<prefix>…" that only this user may use, in the
 // system's folder for temporary files.
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix);

@@ -13,6 +13,21 @@ std::filesystem::path homeFolder() {
     return home && *home ? std::filesystem::path(home) : std::filesystem::path("/");
 }
 
+namespace {
+
+// The XDG base folder named by `variable`, or `fallback` in the home folder.
+std::filesystem::path baseFolder(const char* variable, const std::filesystem::path& fallback) {
+    const char* value = std::getenv(variable);
+    if (value && std::filesystem::path(value).is_absolute()) return value;
+    return homeFolder() / fallback;
+}
+
+}  // namespace
+
+std::filesystem::path userConfigFolder() { return baseFolder("XDG_CONFIG_HOME", ".config"); }
+
+std::filesystem::path userDataFolder() { return baseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share"); }
+
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     std::error_code ec;
     std::filesystem::path base = std::filesystem::temp_directory_path(ec);

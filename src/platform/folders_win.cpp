@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <string>
@@ -30,6 +31,21 @@ std::filesystem::path homeFolder() {
     const std::wstring drive = environment(L"SystemDrive");
     return (drive.empty() ? L"C:" : drive) + L"\\";
 }
+
+std::filesystem::path userConfigFolder() {
+    // The environment first: Windows sets it for every user, and a portable set-up
+    // (or a test) may point it elsewhere.
+    const std::filesystem::path roaming = environment(L"APPDATA");
+    if (roaming.is_absolute()) return roaming;
+    wchar_t* known = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &known))) folder = known;
+    ::CoTaskMemFree(known);
+    return folder.empty() ? homeFolder() / L"AppData" / L"Roaming" : folder;
+}
+
+// Characters a user adds live with the rest of the program's own files there.
+std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     // The temporary folder Windows gives each user is already the user's own.

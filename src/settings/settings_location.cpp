@@ -1,30 +1,13 @@
 #include "settings/settings_location.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
 
+#include "platform/folders.h"
+
 namespace pelin::settings {
-namespace {
-
-std::filesystem::path environmentPath(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::filesystem::path(value) : std::filesystem::path();
-}
-
-// The program's folder below the XDG base folder named by `variable`, or below
-// `fallback` in the home folder.
-std::filesystem::path userFolder(const char* variable, const std::filesystem::path& fallback) {
-    const std::filesystem::path base = environmentPath(variable);
-    if (base.is_absolute()) return base / "pelin";
-    std::filesystem::path home = environmentPath("HOME");
-    if (home.empty()) home = "/";
-    return home / fallback / "pelin";
-}
-
-}  // namespace
 
 bool canCreateFilesIn(const std::filesystem::path& folder) {
     std::error_code error;
@@ -40,9 +23,9 @@ bool canCreateFilesIn(const std::filesystem::path& folder) {
     return true;
 }
 
-std::filesystem::path userSettingsFolder() { return userFolder("XDG_CONFIG_HOME", ".config"); }
+std::filesystem::path userSettingsFolder() { return platform::userConfigFolder() / "pelin"; }
 
-std::filesystem::path userDataFolder() { return userFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share"); }
+std::filesystem::path userDataFolder() { return platform::userDataFolder() / "pelin"; }
 
 std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
                                                 const std::filesystem::path& userFolder) {

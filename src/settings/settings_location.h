@@ -12,8 +12,9 @@ namespace pelin::settings {
 // access rules, read-only mounts and the user's own rights all count).
 bool canCreateFilesIn(const std::filesystem::path& folder);
 
-// The user's configuration folder for the program: $XDG_CONFIG_HOME/pelin, or
-// ~/.config/pelin when that is unset or not an absolute path.
+// The user's configuration folder for the program: "pelin" in the system's folder
+// for configurations (platform::userConfigFolder: %APPDATA%\pelin on Windows,
+// $XDG_CONFIG_HOME/pelin or ~/.config/pelin elsewhere).
 std::filesystem::path userSettingsFolder();
 
 // The folder of "Pelin.ini" for the program in `programFolder`: that folder when

@@ -1,12 +1,14 @@
 // Reading: only regular files, never waiting, never without limit, and always
 // saying why not.
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
 #include <future>
 
 #include "platform/files.h"
@@ -18,6 +20,7 @@ namespace {
 using pelin::testing::TempDir;
 using namespace std::chrono_literals;
 
+#ifndef _WIN32  // Windows names its pipes and devices otherwise: files_win_test.cpp
 TEST(Reading, FoldersPipesAndDevicesAreRefusedAtOnce) {
     TempDir dir;
     const std::filesystem::path pipe = dir / "pipe";
@@ -45,6 +48,7 @@ TEST(Reading, FoldersPipesAndDevicesAreRefusedAtOnce) {
         EXPECT_FALSE(fileLength(path));
     }
 }
+#endif
 
 TEST(Reading, AFileOverItsLimitIsRefusedAsTooLarge) {
     TempDir dir;
@@ -61,29 +65,41 @@ TEST(Reading, AFileOverItsLimitIsRefusedAsTooLarge) {
 TEST(Reading, ReasonsSayWhatWentWrongInTheProgramsWords) {
     TempDir dir;
     const auto file = dir.write("file.txt", "x");
-    std::filesystem::create_symlink("b", dir / "a");
-    std::filesystem::create_symlink("a", dir / "b");
 
     const Result<std::string> missing = readFile(dir / "none.txt");
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().path, dir / "none.txt");
     EXPECT_EQ(shownReason(missing.error()), "ファイルまたはフォルダーが見つかりません");
     EXPECT_EQ(englishReason(missing.error()), "no such file or folder");
+#ifdef _WIN32
+    EXPECT_FALSE(missing.error().reason.empty());  // the system's own text, in the system's language
+#else
     EXPECT_EQ(missing.error().reason, "No such file or directory");  // the system's own text stays at hand
+#endif
 
     EXPECT_EQ(readFile(file / "inside.txt").error().kind, FileErrorKind::NotFolder);
-    EXPECT_EQ(readFile(dir / "a").error().kind, FileErrorKind::TooManyLinks);
     EXPECT_EQ(shownReason(readFile(dir.path()).error()), "ファイルではなくフォルダーです");
 
     // What the program has no words of its own for keeps the system's text.
     const FileError other{file, "Stale file handle", FileErrorKind::Other};
     EXPECT_EQ(shownReason(other), "Stale file handle");
     EXPECT_EQ(englishReason(other), "Stale file handle");
+}
 
+TEST(Reading, LinksInACircleAndFilesWithoutPermissionAreNamed) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows gives few users the right to make links, and has no permission bits";
+#else
+    TempDir dir;
+    const auto file = dir.write("file.txt", "x");
+    std::filesystem::create_symlink("b", dir / "a");
+    std::filesystem::create_symlink("a", dir / "b");
+    EXPECT_EQ(readFile(dir / "a").error().kind, FileErrorKind::TooManyLinks);
     if (::geteuid() != 0) {  // permissions do not stop the super-user
         ::chmod(file.c_str(), 0);
         EXPECT_EQ(shownReason(readFile(file).error()), "アクセスが拒否されました");
     }
+#endif
 }
 
 }  // namespace

@@ -137,6 +137,9 @@ TEST_F(FileTest, Utf16FilesAreReadAndWrittenBackInUtf16) {
 }
 
 TEST_F(FileTest, WhatIsNoRegularFileReadsAsNoFileAndIsNeverWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no pipe or device can stand in a folder on Windows (tests/platform/files_win_test.cpp)";
+#else
     SettingsFile settings(folder_);
     ASSERT_EQ(::mkfifo(settings.filePath().c_str(), 0600), 0);
     const auto start = std::chrono::steady_clock::now();
@@ -151,9 +154,13 @@ TEST_F(FileTest, WhatIsNoRegularFileReadsAsNoFileAndIsNeverWritten) {
     std::filesystem::create_symlink("/dev/zero", settings.filePath());
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"LangS"), u"");
     EXPECT_FALSE(settings.WriteSetting(u"Setei", u"LangS", u"1"));
+#endif
 }
 
 TEST_F(FileTest, ALinkedSettingsFileIsWrittenWhereItPoints) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need a right few Windows users have (tests/platform/files_win_test.cpp)";
+#endif
     std::filesystem::create_directories(folder_ / "shared");
     SettingsFile settings(folder_);
     std::filesystem::create_symlink("shared/real.ini", settings.filePath());

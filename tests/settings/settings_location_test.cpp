@@ -38,6 +38,19 @@ TEST(SettingsLocation, UserCharactersOnlyWhereTheProgramFolderTakesNoFiles) {
     EXPECT_EQ(chooseUserCharacterFolder(user.write("pelin", "not a folder"), user.path()), user.path());
 }
 
+#ifdef _WIN32
+TEST(SettingsLocation, UserFolderIsPelinInTheUsersApplicationData) {
+    testing::TempDir roaming;
+    {
+        testing::ScopedEnv appData("APPDATA", roaming.path().string());
+        EXPECT_EQ(userSettingsFolder(), roaming / "pelin");
+    }
+    // Without the variable, Windows is asked where the folder is.
+    testing::ScopedEnv unset("APPDATA", "");
+    EXPECT_TRUE(userSettingsFolder().is_absolute());
+    EXPECT_EQ(userSettingsFolder().filename(), "pelin");
+}
+#else
 TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     testing::TempDir home;
     testing::ScopedEnv homeVariable("HOME", home.path().string());
@@ -49,6 +62,7 @@ TEST(SettingsLocation, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     testing::ScopedEnv relative("XDG_CONFIG_HOME", "xdg");
     EXPECT_EQ(userSettingsFolder(), home / ".config" / "pelin");
 }
+#endif
 
 }  // namespace
 }  // namespace pelin::settings

@@ -10,16 +10,23 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
+        set(value.c_str());
     }
-    ~ScopedEnv() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
-    }
+    ~ScopedEnv() { set(old_ ? old_->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
+    // `value` nullptr removes the variable.
+    void set(const char* value) {
+#ifdef _WIN32
+        ::_putenv_s(name_, value ? value : "");  // "" removes it; the system's environment follows
+#else
+        if (value) ::setenv(name_, value, 1);
+        else ::unsetenv(name_);
+#endif
+    }
+
     const char* name_;
     std::optional<std::string> old_;
 };

@@ -31,7 +31,7 @@ protected:
         // Through cmd.exe; the program's path is made whole first, as "cd /d" may change the drive.
         const std::filesystem::path whole = std::filesystem::absolute(program).make_preferred();
         const std::wstring command = L"cd /d \"" + dir.native() + L"\" && \"" + whole.native() + L"\" " +
-                                     std::wstring(arguments.begin(), arguments.end()) + L" 2>\"" +
+                                     text::toPath(text::fromUtf8(arguments)).native() + L" 2>\"" +
                                      (dir / "stderr.txt").native() + L"\"";
         FILE* pipe = ::_wpopen(command.c_str(), L"r");
 #else
@@ -51,6 +51,10 @@ protected:
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
         if (platform::Result<std::string> err = platform::readFile(dir / "stderr.txt")) o.err = std::move(*err);
+#ifdef _WIN32
+        // Text written on Windows ends its lines in CR LF.
+        for (std::string* text : {&o.out, &o.err}) std::erase(*text, '\r');
+#endif
         return o;
     }
     // Runs the program's function as if the program were in `programFolder`.
@@ -88,7 +92,7 @@ TEST_F(ConvertTest, WorkedExamplesFromSettingsFiles) {
 }
 
 TEST_F(ConvertTest, WithoutSettingsItReadsTheFileBesideTheProgramAsTheWizardDoes) {
-    const std::filesystem::path program = dir / "program" / "pelin-convert";
+    const std::filesystem::path program = dir / "program" / std::filesystem::path(PELIN_CONVERT_PATH).filename();
     std::filesystem::create_directory(dir / "program");
     std::filesystem::copy_file(PELIN_CONVERT_PATH, program);
     writeFile("a.txt", "x");
@@ -109,7 +113,11 @@ TEST_F(ConvertTest, WithoutSettingsItReadsTheFileBesideTheProgramAsTheWizardDoes
 }
 
 TEST_F(ConvertTest, AProgramFolderThatTakesNoFilesMeansTheUsersConfigurationFolder) {
+#ifdef _WIN32
+    ScopedEnv config("APPDATA", (dir / "config").string());
+#else
     ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+#endif
     // As for an installed program: a folder where no file can be made (a file
     // stands for it, as the test's root user may write anywhere).
     const std::filesystem::path program = writeFile("program", "not a folder");
@@ -167,21 +175,40 @@ TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheRea
     writeFile("-b.text", kSecondExampleSource);
     std::filesystem::create_directory(dir / "out");
     std::filesystem::create_directory(dir / "folder.txt");
+#ifdef _WIN32
+    // No pipe stands in a folder on Windows (pipes and devices: tests/platform/files_win_test.cpp).
+    const std::string notAFile, notAFileError;
+#else
     ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+    const std::string notAFile = " pipe.txt", notAFileError = "pelin-convert: pipe.txt: not a regular file\n";
+#endif
 
-    Outcome o = runProgram("--settings Pelin.ini --out-dir out a.txt missing.txt folder.txt pipe.txt -- -b.text");
+    Outcome o =
+        runProgram("--settings Pelin.ini --out-dir out a.txt missing.txt folder.txt" + notAFile + " -- -b.text");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(readBytes(dir / "out" / "a.htm"), cp932(kSecondExamplePage));
     EXPECT_EQ(readBytes(dir / "out" / "-b.htm"), cp932(kSecondExamplePage));
     EXPECT_EQ(o.err, "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
-                     "pelin-convert: folder.txt: is a folder\n"
-                     "pelin-convert: pipe.txt: not a regular file\n");
+                     "pelin-convert: folder.txt: is a folder\n" +
+                         notAFileError);
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);  // sizes before and after, for each page
     EXPECT_EQ(readBytes(dir / "Pelin.ini"), ini);
 
     o = runProgram("--settings Pelin.ini a.txt no-such-folder/a.htm");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "pelin-convert: no-such-folder/a.htm: cannot be written because no such file or folder\n");
+}
+
+TEST_F(ConvertTest, FileNamesInAnyScriptAreTakenAndShownAsTyped) {
+    writeSettings("first.ini", firstExampleKeys());
+    writeFile("日記.txt", kFirstExampleSource);
+    Outcome o = runProgram("--settings first.ini 日記.txt ページ.htm");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(readBytes(dir / utf8Name("ページ.htm")), cp932(kFirstExamplePage));
+
+    o = runProgram("--settings first.ini 한국.txt ページ.htm");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "pelin-convert: 한국.txt: cannot be read because no such file or folder\n");
 }
 
 TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
@@ -194,9 +221,12 @@ TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
 
     Outcome o = runProgram("--settings Pelin.ini --out-dir od d1/x.txt d2/x.txt y.txt od/p.htm");
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "pelin-convert: d1/x.txt: not converted: its page od/x.htm would also be the page of d2/x.txt\n"
-                     "pelin-convert: d2/x.txt: not converted: its page od/x.htm would also be the page of d1/x.txt\n"
-                     "pelin-convert: od/p.htm: not converted: its page od/p.htm would replace the source itself\n");
+    // Sources as typed, pages as the system joins folder and name.
+    const std::string od = std::string("od") + static_cast<char>(std::filesystem::path::preferred_separator);
+    const std::string notConverted = ": not converted: its page " + od;
+    EXPECT_EQ(o.err, "pelin-convert: d1/x.txt" + notConverted + "x.htm would also be the page of d2/x.txt\n"
+                     "pelin-convert: d2/x.txt" + notConverted + "x.htm would also be the page of d1/x.txt\n"
+                     "pelin-convert: od/p.htm" + notConverted + "p.htm would replace the source itself\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "od" / "x.htm"));
     EXPECT_EQ(readBytes(dir / "od" / "p.htm"), "a source");
     EXPECT_EQ(readBytes(dir / "od" / "y.htm"), cp932(kSecondExamplePage));

@@ -12,6 +12,7 @@
 #include "iconmenu/fake_menu_host.h"
 #include "settings/settings_file.h"
 #include "support/fakes.h"
+#include "support/temp_dir.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
 
@@ -53,7 +54,7 @@ protected:
 
     // A file in the test folder, its content given in UTF-8 and stored in code page 932.
     std::filesystem::path writeFile(const std::string& name, const std::string& utf8) {
-        std::filesystem::path path = dir / name;
+        std::filesystem::path path = dir / utf8Name(name);
         EXPECT_TRUE(platform::replaceFile(path, cp932(utf8)));
         return path;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "text/textfile.h"
 #include "wizard/form1.h"
 
 namespace pelin::convert {
@@ -22,6 +23,10 @@ std::optional<text::TextView> answerKey(std::string_view key) {
         if (sameKey(given, entry.key)) return entry.key;
     return std::nullopt;
 }
+
+// A file named on the command line, which the program receives in UTF-8 (on
+// POSIX systems as the bytes of the name, which the round trip keeps).
+std::filesystem::path pathOf(std::string_view name) { return text::toPath(text::fromUtf8(name)); }
 
 // --set's KEY=VALUE, or what is wrong with it.
 std::variant<AnswerOverride, std::string> overrideOf(std::string_view setting) {
@@ -45,21 +50,21 @@ std::variant<Request, std::string> parseArguments(const std::vector<std::string>
             return request;
         }
         if (a == "--") {
-            names.insert(names.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            for (std::size_t j = i + 1; j < args.size(); ++j) names.push_back(pathOf(args[j]));
             break;
         }
         const bool takesValue = a == "--settings" || a == "--out-dir" || a == "--set";
         if (!takesValue) {
             if (a.size() > 1 && a[0] == '-') return "unknown option '" + a + "'";
-            names.emplace_back(a);
+            names.push_back(pathOf(a));
             continue;
         }
         if (i + 1 >= args.size()) return a + " needs a value";
         const std::string& value = args[++i];
         if (a == "--settings") {
-            request.settingsFile = value;
+            request.settingsFile = pathOf(value);
         } else if (a == "--out-dir") {
-            request.outDir = value;
+            request.outDir = pathOf(value);
         } else {
             std::variant<AnswerOverride, std::string> setting = overrideOf(value);
             if (std::string* wrong = std::get_if<std::string>(&setting)) return std::move(*wrong);

@@ -27,7 +27,8 @@ struct Request {
     std::filesystem::path destination;  // without --out-dir
 };
 
-// The request of `args` (without the program's name), or what is wrong with them.
+// The request of `args` (without the program's name, in UTF-8), or what is wrong
+// with them.
 std::variant<Request, std::string> parseArguments(const std::vector<std::string>& args);
 
 }  // namespace pelin::convert

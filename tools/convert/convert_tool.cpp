@@ -55,8 +55,11 @@ std::string reasonFor(const platform::FileError& error, const char* doing) {
     }
 }
 
+// A file's name as the program prints it: UTF-8, whatever the system's own form.
+std::string shown(const std::filesystem::path& path) { return text::toUtf8(text::fromPath(path)); }
+
 void report(std::ostream& err, const std::filesystem::path& path, const std::string& what) {
-    err << "pelin-convert: " << path.string() << ": " << what << '\n';
+    err << "pelin-convert: " << shown(path) << ": " << what << '\n';
 }
 
 std::filesystem::path absolutePath(const std::filesystem::path& path) {
@@ -74,11 +77,11 @@ std::filesystem::path resolvedPath(const std::filesystem::path& path) {
 }
 
 std::string clashText(const PlannedPage& planned) {
-    const std::string page = "not converted: its page " + planned.page.string();
+    const std::string page = "not converted: its page " + shown(planned.page);
     if (planned.clash == PlannedPage::Clash::SharedPage)
-        return page + " would also be the page of " + planned.clashesWith.string();
+        return page + " would also be the page of " + shown(planned.clashesWith);
     if (planned.clashesWith == planned.source) return page + " would replace the source itself";
-    return page + " would replace the source " + planned.clashesWith.string();
+    return page + " would replace the source " + shown(planned.clashesWith);
 }
 
 std::filesystem::path wizardSettingsFile(const std::filesystem::path& programFolder) {
@@ -147,7 +150,7 @@ std::string helpText(const std::filesystem::path& wizardSettingsFile) {
     std::string help = kUsage;
     help += "\nWithout --settings the answers are read from the wizard's file";
     help += std::filesystem::exists(wizardSettingsFile, ec) ? ":\n" : " (none saved yet):\n";
-    help += "  " + wizardSettingsFile.string() + "\n\nSaved answers for --set:\n ";
+    help += "  " + shown(wizardSettingsFile) + "\n\nSaved answers for --set:\n ";
     std::size_t column = 1;
     for (const wizard::Form1::AnswerEntry& entry : wizard::Form1::answerTable()) {
         const std::string key = text::toUtf8(entry.key);
@@ -186,7 +189,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 2;
     }
     if (!answers.foundFile())
-        err << "pelin-convert: no answers saved in " << settingsFile.string()
+        err << "pelin-convert: no answers saved in " << shown(settingsFile)
             << " yet; converting with the answers of a first start\n";
 
     const std::vector<PlannedPage> plan = request.outDir

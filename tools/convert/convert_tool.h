@@ -15,9 +15,9 @@ extern const char* const kUsage;
 // from when no other is given, and the answers --set can replace.
 std::string helpText(const std::filesystem::path& wizardSettingsFile);
 
-// Runs the command line `args` (without the program name). Writes the size
-// report of each converted file to `out` and notes and failures to `err`, in
-// UTF-8. Returns the exit status: 0 all converted, 1 some not converted, 2 wrong
+// Runs the command line `args` (without the program name, in UTF-8). Writes
+// the size report of each converted file to `out` and notes and failures to
+// `err`, in UTF-8. Returns the exit status: 0 all converted, 1 some not converted, 2 wrong
 // usage or a settings file that cannot be read (nothing converted).
 // `programFolder` is where the program is, as the wizard's is: the settings file
 // is looked for as the wizard looks for it from there.

@@ -28,7 +28,7 @@ platform::Result<> PrivateSettings::open(const std::filesystem::path& file, bool
         copy = std::move(*changed);
     }
 
-    platform::Result<std::filesystem::path> folder = platform::createTemporaryFolder("pelin-convert-");
+    platform::Result<std::filesystem::path> folder = platform::createTemporaryFolder("pelin-convert");
     if (!folder) return folder.error();
     folder_ = std::move(*folder);
     if (!foundFile_ && overrides.empty()) return {};
