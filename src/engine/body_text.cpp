@@ -1,11 +1,15 @@
 #include "engine/body_text.h"
 
-#include "text/lines.h"
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "engine/cp932_pass.h"
+#include "text/source_encoding.h"
 
 namespace pelin::engine {
 namespace {
-
-constexpr TextView kCrLf = u"\r\n";
 
 TextView replacementFor(char16_t c) {
     if (c != u'&' && c < 0xB1) return {};  // most characters: one comparison
@@ -17,6 +21,144 @@ TextView replacementFor(char16_t c) {
         default: return {};
     }
 }
+
+// Gives the bytes of `source` from `offset` to its end to `take(bytes, atEnd)`
+// a block at a time. `take` says how many bytes it took; the rest comes again at
+// the front of the next block. After every block `goOn(offset reached)` may stop
+// the reading. Gives true when the end was reached, false when stopped.
+template <typename Take, typename GoOn>
+platform::Result<bool> readBlocks(platform::BlockSource& source, std::uint64_t offset, std::span<char> block,
+                                  Take&& take, GoOn&& goOn) {
+    std::size_t kept = 0;
+    for (;;) {
+        const platform::Result<std::size_t> got = source.readAt(offset, block.subspan(kept));
+        if (!got) return got.error();
+        offset += *got;
+        const bool atEnd = offset >= source.length();
+        const std::size_t filled = kept + *got;
+        const std::size_t taken = take(std::string_view(block.data(), filled), atEnd);
+        kept = filled - taken;
+        std::memmove(block.data(), block.data() + taken, kept);
+        if (!goOn(offset)) return false;
+        if (atEnd) return true;
+    }
+}
+
+struct SourceStart {
+    text::SourceEncoding encoding;
+    std::uint64_t offset;  // where the text starts, after a byte-order mark
+};
+
+// Reads as much of the source as it takes to tell its encoding; nothing when
+// `goOn` stopped the reading.
+template <typename GoOn>
+platform::Result<std::optional<SourceStart>> findEncoding(platform::BlockSource& source, std::span<char> block,
+                                                          GoOn&& goOn) {
+    const platform::Result<std::size_t> start = source.readAt(0, block.first(text::kUtf8Bom.size()));
+    if (!start) return start.error();
+    if (text::startsWithUtf8Bom(std::string_view(block.data(), *start)))
+        return std::optional(SourceStart{text::SourceEncoding::Utf8, text::kUtf8Bom.size()});
+    text::EncodingGuess guess;
+    bool stopped = false;
+    const platform::Result<bool> read = readBlocks(
+        source, 0, block, [&](std::string_view bytes, bool atEnd) { return guess.take(bytes, atEnd); },
+        [&](std::uint64_t) {
+            stopped = !goOn(0);
+            return !stopped && !guess.settled();
+        });
+    if (!read) return read.error();
+    if (stopped) return std::optional<SourceStart>();
+    return std::optional(SourceStart{guess.encoding(), 0});
+}
+
+// The length of `bytes` without a UTF-8 sequence cut off at its end.
+std::size_t withoutCutSequence(std::string_view bytes) {
+    for (std::size_t k = 1; k <= 3 && k <= bytes.size(); ++k) {
+        const auto b = static_cast<unsigned char>(bytes[bytes.size() - k]);
+        if (b < 0x80) break;
+        if (b >= 0xC0) {
+            const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            return length > k ? bytes.size() - k : bytes.size();
+        }
+    }
+    return bytes.size();
+}
+
+// Turns the source's bytes into the body's lines as they come.
+class BodyWriter {
+public:
+    BodyWriter(LineBreakMode mode, bool specialChars, text::SourceEncoding encoding, PageOutput& out)
+        : lineEnd_(mode == LineBreakMode::BR ? "<BR>\r\n" : mode == LineBreakMode::P ? "<P>\r\n" : "\r\n"),
+          pre_(mode == LineBreakMode::PRE),
+          specialChars_(specialChars),
+          utf8_(encoding == text::SourceEncoding::Utf8),
+          cp932_(specialChars),
+          out_(out) {
+        if (pre_) out_.put("<PRE>\r\n", 7);
+    }
+
+    std::size_t take(std::string_view bytes, bool atEnd) {
+        std::size_t i = 0;
+        if (afterCr_ && !bytes.empty()) {
+            afterCr_ = false;
+            if (bytes[0] == '\n') i = 1;
+        }
+        while (i < bytes.size()) {
+            if (bytes[i] == '\r') {
+                endLine();
+                ++i;
+                if (i == bytes.size()) afterCr_ = true;
+                else if (bytes[i] == '\n') ++i;
+                continue;
+            }
+            const std::size_t taken = convert(bytes.substr(i), atEnd);
+            if (taken == 0) break;  // a character cut off by the end of the block
+            lineOpen_ = true;
+            i += taken;
+        }
+        return i;
+    }
+
+    void finish() {
+        if (lineOpen_) endLine();
+        if (pre_) out_.put("</PRE>\r\n", 8);
+    }
+
+private:
+    // A line ends at CR LF or a lone CR; a lone LF stays in its line.
+    void endLine() {
+        out_.put(lineEnd_, lineEnd_.size());
+        lineOpen_ = false;
+    }
+
+    // Writes characters of the line that starts `bytes`, up to its CR; gives how many bytes it took.
+    std::size_t convert(std::string_view bytes, bool atEnd) {
+        if (!utf8_) return cp932_.convert(bytes, atEnd, out_);
+        // UTF-8 goes through the program's text, a piece at a time so that
+        // neither a long line nor a block full of "&" grows the text held.
+        constexpr std::size_t kPiece = std::size_t{1} << 16;
+        const std::size_t lineEnd = std::min(bytes.find('\r'), bytes.size());
+        std::size_t length = std::min(lineEnd, kPiece);
+        if (length < lineEnd || (length == bytes.size() && !atEnd))
+            length = withoutCutSequence(bytes.substr(0, length));
+        decoded_.clear();
+        text::appendFromUtf8(bytes.substr(0, length), decoded_);
+        passed_.clear();
+        appendPassed(decoded_, specialChars_, passed_);
+        out_.putText(passed_);
+        return length;
+    }
+
+    const std::string_view lineEnd_;
+    const bool pre_;
+    const bool specialChars_;
+    const bool utf8_;
+    const Cp932Pass cp932_;
+    PageOutput& out_;
+    Text decoded_, passed_;  // reused for every piece of UTF-8
+    bool lineOpen_ = false;  // bytes of a line have come since the last line end
+    bool afterCr_ = false;   // the last block ended in CR: an LF at the start of the next belongs to it
+};
 
 }  // namespace
 
@@ -42,24 +184,25 @@ void appendPassed(TextView text, bool specialChars, Text& out) {
     out.append(text.substr(runStart));
 }
 
-void appendBodyText(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Text& out) {
-    const text::SourceEncoding encoding = text::takeSourceEncoding(sourceBytes);
-    const TextView tag = mode == LineBreakMode::BR ? TextView(u"<BR>")
-                         : mode == LineBreakMode::P ? TextView(u"<P>")
-                                                    : TextView();
-    if (mode == LineBreakMode::PRE) appendPassed(u"<PRE>\r\n", specialChars, out);
-    Text line;  // reused, so each line costs no allocation once it is large enough
-    text::forEachLine(sourceBytes, [&](std::string_view bytes) {
-        line.clear();
-        if (encoding == text::SourceEncoding::Utf8)
-            line = text::fromUtf8(bytes);
-        else
-            text::appendFromCp932(bytes, line);
-        appendPassed(line, specialChars, out);
-        out.append(tag);
-        out.append(kCrLf);
-    });
-    if (mode == LineBreakMode::PRE) appendPassed(u"</PRE>\r\n", specialChars, out);
+platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
+                                       PageOutput& out, const ConversionProgress& progress, std::size_t blockSize) {
+    const auto buffer = std::make_unique_for_overwrite<char[]>(blockSize);
+    const std::span<char> block(buffer.get(), blockSize);
+    const std::uint64_t total = source.length();
+    auto goOn = [&](std::uint64_t done) { return !progress || progress(done, total); };
+
+    const platform::Result<std::optional<SourceStart>> start = findEncoding(source, block, goOn);
+    if (!start) return start.error();
+    if (!*start) return Completion::Stopped;
+
+    BodyWriter body(mode, specialChars, (*start)->encoding, out);
+    const platform::Result<bool> read = readBlocks(
+        source, (*start)->offset, block, [&](std::string_view bytes, bool atEnd) { return body.take(bytes, atEnd); },
+        goOn);
+    if (!read) return read.error();
+    if (!*read) return Completion::Stopped;
+    body.finish();
+    return Completion::Finished;
 }
 
 }  // namespace pelin::engine

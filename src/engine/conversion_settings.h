@@ -34,7 +34,10 @@ struct ConversionSettings {
     Text P;                     // "True" or "False"
     Text Comment;               // afterword, may hold several lines
     Text HTMLFilePass;          // full path of the page to write
-    Text HTMLLine;              // the document; after a run, the whole page
+    // The page's head, up to where the body text starts, as written (after the
+    // special-character pass). The body goes from the source to the file in
+    // blocks and is never held, so the size report counts it as it is written.
+    Text HTMLLine;
 
     // Mirrored from the wizard's controls when a run starts.
     Text Charset;               // text of CharsetCombo

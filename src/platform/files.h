@@ -21,7 +21,9 @@ Result<std::string> readFile(const std::filesystem::path& path);
 Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The same for content made piece by piece: `produce` calls `write` for every
-// piece in order, so a large file never has to be held whole in memory.
+// piece in order, so a large file never has to be held whole in memory. A
+// producer that cannot finish throws: the temporary file is removed, the target
+// stays as it was, and the exception goes on to the caller.
 using ChunkWriter = std::function<void(std::string_view chunk)>;
 Result<> replaceFileWith(const std::filesystem::path& path,
                          const std::function<void(const ChunkWriter& write)>& produce);

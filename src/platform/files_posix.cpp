@@ -97,9 +97,14 @@ Result<> replaceFileWith(const std::filesystem::path& path,
     }();
     if (::fchmod(fd.get(), mode) != 0) return fail(errno);
     int writeError = 0;
-    produce([&](std::string_view chunk) {
-        if (writeError == 0 && !writeAll(fd.get(), chunk)) writeError = errno;
-    });
+    try {
+        produce([&](std::string_view chunk) {
+            if (writeError == 0 && !writeAll(fd.get(), chunk)) writeError = errno;
+        });
+    } catch (...) {
+        ::unlink(tmpl.c_str());
+        throw;
+    }
     if (writeError != 0) return fail(writeError);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (::close(fd.release()) != 0) return fail(errno);

@@ -83,6 +83,8 @@ public:
     engine::ConversionSettings settings;  // ConversionSettings
     // The error of the last conversion run, if it failed.
     std::optional<platform::FileError> lastConversionError;
+    // Told how far a conversion run has come, and may stop it; empty: not asked.
+    engine::ConversionProgress conversionProgress;
     // The menus drawn with pictures: attached at start-up, unhooked on closing.
     // Its pictures are ImageList1's, keyed by the menu captions.
     iconmenu::cIconMenu MainIconMenu;

@@ -104,7 +104,8 @@ void Form1::finishConversion() {
     settings.SpecialFont = Option71.value;
     settings.CommentOn = Comment81.value;
 
-    platform::Result<engine::ConversionReport> report = engine::runConversion(settings);
+    platform::Result<std::optional<engine::ConversionReport>> report =
+        engine::runConversion(settings, conversionProgress);
     lastConversionError.reset();
     if (!report) {
         // The page was not written: say so and let the user choose again,
@@ -114,9 +115,10 @@ void Form1::finishConversion() {
                                   form::kMbWarning, form::kProgramTitle);
         return;
     }
-    txtSize.caption = report->txtSize;
-    htmSize.caption = report->htmSize;
-    EditBottan.enabled = report->editEnabled;
+    if (!*report) return;  // stopped by the user: nothing was written
+    txtSize.caption = (*report)->txtSize;
+    htmSize.caption = (*report)->htmSize;
+    EditBottan.enabled = (*report)->editEnabled;
 
     if (SaveMode == u"Auto") SaveAllSettings();
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "progress_line.h"
 #include "settings/settings_file.h"
 #include "text/textfile.h"
 #include "tool_services.h"
@@ -131,6 +132,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     form::Services services{messages, dialogs, pictures, clipboard, shell, windows};
     wizard::Form1 form(services, ini, {programFolder, /*keepSettingsFile=*/true});
 
+    ProgressLine progress(err);
     bool allConverted = true;
     bool loaded = false;
     for (const std::filesystem::path& source : request.sources) {
@@ -154,7 +156,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         for (int step = 1; step <= 8; ++step) form.SubFoword.click();
         form.HozonDialog.click();
+        form.conversionProgress = progress.watch(source);
         form.SubFoword.click();
+        progress.clear();
 
         if (form.CurrentStep != 10) {
             const std::string reason =

@@ -1,0 +1,165 @@
+#include "engine/cp932_pass.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/body_text.h"
+
+namespace pelin::engine {
+
+// What becomes of each byte and each pair of bytes. Every answer comes from
+// decoding the bytes as the program's text, passing that through the
+// special-character pass and encoding it again, so the byte work cannot drift
+// from what the text conversion would write.
+struct Cp932Pass::Tables {
+    enum Kind : std::uint8_t {
+        Copied,     // a character copied as it stands, one unit
+        Lead,       // the first byte of a two-byte character; see `pairs`
+        LineEnd,    // CR
+        Rewritten,  // see `singles`
+    };
+    // Entries of `pairs` and `singles`; larger values index `rewrites`.
+    static constexpr std::uint16_t kCopied = 0;
+    static constexpr std::uint16_t kNoCharacter = 1;  // a lead byte kept alone; its next byte is read afresh
+
+    struct Rewrite {
+        std::string bytes;
+        std::uint64_t units;
+    };
+
+    std::array<Kind, 256> kinds{};
+    std::array<std::uint16_t, 256> singles{};
+    std::array<std::uint16_t, 65536> pairs{};
+    std::vector<Rewrite> rewrites{{}, {}};
+    // Runs of ASCII bytes are looked through eight at a time for the ones that
+    // are not copied as they stand: CR, and "&" under the pass.
+    unsigned char otherAsciiStop = '\r';
+    bool skipWords = true;
+
+    explicit Tables(bool specialChars) {
+        Text decoded;
+        Text passed;
+        std::string encoded;
+        // How the program's text conversion writes `bytes`: kCopied when as they
+        // stand, kNoCharacter when they are not one character, or a rewrite.
+        auto answer = [&](std::string_view bytes) -> std::uint16_t {
+            decoded.clear();
+            text::appendFromCp932(bytes, decoded);
+            if (decoded.size() != 1 || (bytes.size() == 2 && text::isRawByte(decoded[0]))) return kNoCharacter;
+            passed.clear();
+            appendPassed(decoded, specialChars, passed);
+            encoded.clear();
+            text::appendToCp932(passed, encoded);
+            if (encoded == bytes && passed.size() == 1) return kCopied;
+            rewrites.push_back({encoded, passed.size()});
+            return static_cast<std::uint16_t>(rewrites.size() - 1);
+        };
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            bool lead = false;
+            for (int t = 0; t < 256 && b >= 0x80; ++t) {
+                const char pair[2] = {byte, static_cast<char>(t)};
+                pairs[b << 8 | t] = answer(std::string_view(pair, 2));
+                lead = lead || pairs[b << 8 | t] != kNoCharacter;
+            }
+            singles[b] = answer(std::string_view(&byte, 1));
+            kinds[b] = b == '\r' ? LineEnd : lead ? Lead : singles[b] == kCopied ? Copied : Rewritten;
+            if (b < 0x80 && b != '\r' && kinds[b] != Copied) {
+                skipWords = skipWords && otherAsciiStop == '\r';
+                otherAsciiStop = byte;
+            }
+        }
+    }
+};
+
+namespace {
+
+// How many bytes from `p` on are ASCII other than CR and `otherStop`, found eight
+// at a time; the count ends short of `end` when fewer than eight are left.
+std::size_t asciiRun(const unsigned char* p, const unsigned char* end, unsigned char otherStop) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    // The lowest flagged byte of each term is exact; flags above it may be false.
+    auto zeroBytes = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighBits; };
+    const unsigned char* q = p;
+    for (std::uint64_t w; end - q >= 8; q += 8) {
+        std::memcpy(&w, q, 8);
+        const std::uint64_t found =
+            (w & kHighBits) | zeroBytes(w ^ (kOnes * '\r')) | zeroBytes(w ^ (kOnes * otherStop));
+        if (found == 0) continue;
+        const int bit = std::endian::native == std::endian::little ? std::countr_zero(found) : std::countl_zero(found);
+        return static_cast<std::size_t>(q - p) + static_cast<std::size_t>(bit / 8);
+    }
+    return static_cast<std::size_t>(q - p);
+}
+
+// Made on first use, once for each setting of the pass (a few milliseconds).
+const Cp932Pass::Tables& tablesFor(bool specialChars) {
+    if (specialChars) {
+        static const Cp932Pass::Tables withPass(true);
+        return withPass;
+    }
+    static const Cp932Pass::Tables withoutPass(false);
+    return withoutPass;
+}
+
+}  // namespace
+
+Cp932Pass::Cp932Pass(bool specialChars) : tables_(tablesFor(specialChars)) {}
+
+std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& out) const {
+    const Tables& t = tables_;
+    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = begin + bytes.size();
+    const auto* p = begin;
+    // Bytes copied as they stand are put in one piece: from `run` to `p`, of which
+    // `pairs` two-byte characters count one unit each.
+    const auto* run = begin;
+    std::uint64_t pairs = 0;
+    auto putRun = [&] {
+        const auto length = static_cast<std::size_t>(p - run);
+        out.put(std::string_view(reinterpret_cast<const char*>(run), length), length - pairs);
+        pairs = 0;
+    };
+    auto putRewrite = [&](std::uint16_t index, int length) {
+        putRun();
+        out.put(t.rewrites[index].bytes, t.rewrites[index].units);
+        p += length;
+        run = p;
+    };
+    while (p < end) {
+        const unsigned char b = *p;
+        const Tables::Kind kind = t.kinds[b];
+        if (kind == Tables::Copied) {
+            ++p;
+            if (b < 0x80 && t.skipWords) p += asciiRun(p, end, t.otherAsciiStop);
+        } else if (kind == Tables::Lead) {
+            if (p + 1 == end) {
+                if (!whole) break;
+                ++p;  // a lead byte at the end of the line is kept as it is
+                continue;
+            }
+            const std::uint16_t pair = t.pairs[b << 8 | p[1]];
+            if (pair == Tables::kCopied) {
+                p += 2;
+                ++pairs;
+            } else if (pair == Tables::kNoCharacter) {
+                ++p;
+            } else {
+                putRewrite(pair, 2);
+            }
+        } else if (kind == Tables::Rewritten) {
+            putRewrite(t.singles[b], 1);
+        } else {
+            break;  // CR: the caller ends the line
+        }
+    }
+    putRun();
+    return static_cast<std::size_t>(p - begin);
+}
+
+}  // namespace pelin::engine

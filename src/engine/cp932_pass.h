@@ -1,0 +1,31 @@
+#pragma once
+// The body's characters from a code page 932 source, worked on as bytes.
+//
+// The source is already in the page's code page, so nearly every character is
+// copied as it stands, without being decoded and encoded again. Tables made once
+// from the program's own conversions say which characters are not: "&", "×",
+// "÷" and "±" under the special-character pass, and the characters with two codes,
+// which the page writes in the code Windows prefers. Bytes that are no character
+// are copied as they are, as the program's text keeps them.
+#include <string_view>
+
+#include "engine/page_output.h"
+
+namespace pelin::engine {
+
+class Cp932Pass {
+public:
+    explicit Cp932Pass(bool specialChars);
+
+    // Writes the characters of `bytes` up to its first CR, which is not taken, or
+    // its end; gives how many bytes it took. A lead byte at the end is left for
+    // the next call, unless `whole` says that nothing follows it in the line.
+    std::size_t convert(std::string_view bytes, bool whole, PageOutput& out) const;
+
+    struct Tables;
+
+private:
+    const Tables& tables_;
+};
+
+}  // namespace pelin::engine
