@@ -5,7 +5,9 @@
 #include <optional>
 #include <span>
 
+#include "engine/addresses.h"
 #include "engine/cp932_pass.h"
+#include "engine/source_window.h"
 #include "text/source_encoding.h"
 
 namespace pelin::engine {
@@ -22,10 +24,11 @@ TextView replacementFor(char16_t c) {
     }
 }
 
-// Gives the bytes of `source` from `offset` to its end to `take(bytes, atEnd)`
-// a block at a time. `take` says how many bytes it took; the rest comes again at
-// the front of the next block. After every block `goOn(offset reached)` may stop
-// the reading. Gives true when the end was reached, false when stopped.
+// Gives the bytes of `source` from `offset` to its end to `take(bytes, at, atEnd)`
+// a block at a time, `at` the offset of the first. `take` says how many bytes it
+// took; the rest comes again at the front of the next block. After every block
+// `goOn(offset reached)` may stop the reading. Gives true when the end was
+// reached, false when stopped.
 template <typename Take, typename GoOn>
 platform::Result<bool> readBlocks(platform::BlockSource& source, std::uint64_t offset, std::span<char> block,
                                   Take&& take, GoOn&& goOn) {
@@ -36,7 +39,7 @@ platform::Result<bool> readBlocks(platform::BlockSource& source, std::uint64_t o
         offset += *got;
         const bool atEnd = offset >= source.length();
         const std::size_t filled = kept + *got;
-        const std::size_t taken = take(std::string_view(block.data(), filled), atEnd);
+        const std::size_t taken = take(std::string_view(block.data(), filled), offset - filled, atEnd);
         kept = filled - taken;
         std::memmove(block.data(), block.data() + taken, kept);
         if (!goOn(offset)) return false;
@@ -61,7 +64,7 @@ platform::Result<std::optional<SourceStart>> findEncoding(platform::BlockSource&
     text::EncodingGuess guess;
     bool stopped = false;
     const platform::Result<bool> read = readBlocks(
-        source, 0, block, [&](std::string_view bytes, bool atEnd) { return guess.take(bytes, atEnd); },
+        source, 0, block, [&](std::string_view bytes, std::uint64_t, bool atEnd) { return guess.take(bytes, atEnd); },
         [&](std::uint64_t) {
             stopped = !goOn(0);
             return !stopped && !guess.settled();
@@ -87,21 +90,31 @@ std::size_t withoutCutSequence(std::string_view bytes) {
 // Turns the source's bytes into the body's lines as they come.
 class BodyWriter {
 public:
-    BodyWriter(LineBreakMode mode, bool specialChars, text::SourceEncoding encoding, PageOutput& out)
+    BodyWriter(LineBreakMode mode, bool specialChars, Links links, text::SourceEncoding encoding,
+               platform::BlockSource& source, PageOutput& out)
         : lineEnd_(mode == LineBreakMode::BR ? "<BR>\r\n" : mode == LineBreakMode::P ? "<P>\r\n" : "\r\n"),
           pre_(mode == LineBreakMode::PRE),
           specialChars_(specialChars),
           utf8_(encoding == text::SourceEncoding::Utf8),
           cp932_(specialChars),
-          out_(out) {
+          out_(out),
+          window_(source) {
+        if (links.web || links.mail) addresses_.emplace(links, utf8_ ? nullptr : &cp932_, window_);
         if (pre_) out_.put("<PRE>\r\n", 7);
     }
 
-    std::size_t take(std::string_view bytes, bool atEnd) {
+    std::size_t take(std::string_view bytes, std::uint64_t offset, bool atEnd) {
         std::size_t i = 0;
-        if (afterCr_ && !bytes.empty()) {
+        if (offset < skipTo_) {
+            i = static_cast<std::size_t>(std::min<std::uint64_t>(skipTo_ - offset, bytes.size()));
+        } else if (afterCr_ && !bytes.empty()) {
             afterCr_ = false;
             if (bytes[0] == '\n') i = 1;
+        }
+        if (addresses_) {
+            window_.setBlock(bytes, offset);
+            addresses_->startBlock(bytes, offset, atEnd);
+            nextAddress_ = i < bytes.size() ? addresses_->next(i) : std::nullopt;
         }
         while (i < bytes.size()) {
             if (bytes[i] == '\r') {
@@ -111,11 +124,26 @@ public:
                 else if (bytes[i] == '\n') ++i;
                 continue;
             }
-            const std::size_t taken = convert(bytes.substr(i), atEnd);
+            if (nextAddress_ && nextAddress_->start == offset + i) {
+                writeAddress(*nextAddress_);
+                lineOpen_ = true;
+                if (nextAddress_->end > offset + bytes.size()) {
+                    skipTo_ = nextAddress_->end;  // written whole from a look past the block
+                    i = bytes.size();
+                    break;
+                }
+                i = static_cast<std::size_t>(nextAddress_->end - offset);
+                nextAddress_ = i < bytes.size() ? addresses_->next(i) : std::nullopt;
+                continue;
+            }
+            const std::size_t end =
+                nextAddress_ ? static_cast<std::size_t>(nextAddress_->start - offset) : bytes.size();
+            const std::size_t taken = convert(bytes.substr(i, end - i), atEnd || end < bytes.size());
             if (taken == 0) break;  // a character cut off by the end of the block
             lineOpen_ = true;
             i += taken;
         }
+        if (addresses_) addresses_->endBlock(i);
         return i;
     }
 
@@ -123,6 +151,9 @@ public:
         if (lineOpen_) endLine();
         if (pre_) out_.put("</PRE>\r\n", 8);
     }
+
+    // A read past the block that failed, cutting an address short.
+    const std::optional<platform::FileError>& failure() const { return window_.failure(); }
 
 private:
     // A line ends at CR LF or a lone CR; a lone LF stays in its line.
@@ -132,14 +163,14 @@ private:
     }
 
     // Writes characters of the line that starts `bytes`, up to its CR; gives how many bytes it took.
-    std::size_t convert(std::string_view bytes, bool atEnd) {
-        if (!utf8_) return cp932_.convert(bytes, atEnd, out_);
+    std::size_t convert(std::string_view bytes, bool whole) {
+        if (!utf8_) return cp932_.convert(bytes, whole, out_);
         // UTF-8 goes through the program's text, a piece at a time so that
         // neither a long line nor a block full of "&" grows the text held.
         constexpr std::size_t kPiece = std::size_t{1} << 16;
         const std::size_t lineEnd = std::min(bytes.find('\r'), bytes.size());
         std::size_t length = std::min(lineEnd, kPiece);
-        if (length < lineEnd || (length == bytes.size() && !atEnd))
+        if (length < lineEnd || (length == bytes.size() && !whole))
             length = withoutCutSequence(bytes.substr(0, length));
         decoded_.clear();
         text::appendFromUtf8(bytes.substr(0, length), decoded_);
@@ -149,15 +180,43 @@ private:
         return length;
     }
 
+    void writeAddress(const Address& address) {
+        const std::string_view open = address.mail ? "<A HREF=\"mailto:" : "<A HREF=\"";
+        out_.put(open, open.size());
+        putAddressText(address);
+        out_.put("\">", 2);
+        putAddressText(address);
+        out_.put("</A>", 4);
+    }
+
+    // The address as it stands, but for "&" under the pass, as in all the body.
+    void putAddressText(const Address& address) {
+        for (std::uint64_t at = address.start; at < address.end;) {
+            std::string_view piece = window_.piece(at).substr(0, static_cast<std::size_t>(address.end - at));
+            if (piece.empty()) return;  // a failed read, which the run reports
+            at += piece.size();
+            for (std::size_t amp; specialChars_ && (amp = piece.find('&')) != std::string_view::npos;) {
+                out_.put(piece.substr(0, amp), amp);
+                out_.put("&amp;", 5);
+                piece.remove_prefix(amp + 1);
+            }
+            out_.put(piece, piece.size());
+        }
+    }
+
     const std::string_view lineEnd_;
     const bool pre_;
     const bool specialChars_;
     const bool utf8_;
     const Cp932Pass cp932_;
     PageOutput& out_;
-    Text decoded_, passed_;  // reused for every piece of UTF-8
-    bool lineOpen_ = false;  // bytes of a line have come since the last line end
-    bool afterCr_ = false;   // the last block ended in CR: an LF at the start of the next belongs to it
+    SourceWindow window_;
+    std::optional<AddressFinder> addresses_;  // when addresses become links
+    std::optional<Address> nextAddress_;      // the next one in the block
+    std::uint64_t skipTo_ = 0;                // the end of an address that ran past its block
+    Text decoded_, passed_;                   // reused for every piece of UTF-8
+    bool lineOpen_ = false;                   // bytes of a line have come since the last line end
+    bool afterCr_ = false;  // the last block ended in CR: an LF at the start of the next belongs to it
 };
 
 }  // namespace
@@ -185,7 +244,8 @@ void appendPassed(TextView text, bool specialChars, Text& out) {
 }
 
 platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
-                                       PageOutput& out, const ConversionProgress& progress, std::size_t blockSize) {
+                                       Links links, PageOutput& out, const ConversionProgress& progress,
+                                       std::size_t blockSize) {
     const auto buffer = std::make_unique_for_overwrite<char[]>(blockSize);
     const std::span<char> block(buffer.get(), blockSize);
     const std::uint64_t total = source.length();
@@ -195,11 +255,12 @@ platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakM
     if (!start) return start.error();
     if (!*start) return Completion::Stopped;
 
-    BodyWriter body(mode, specialChars, (*start)->encoding, out);
+    BodyWriter body(mode, specialChars, links, (*start)->encoding, source, out);
     const platform::Result<bool> read = readBlocks(
-        source, (*start)->offset, block, [&](std::string_view bytes, bool atEnd) { return body.take(bytes, atEnd); },
-        goOn);
+        source, (*start)->offset, block,
+        [&](std::string_view bytes, std::uint64_t at, bool atEnd) { return body.take(bytes, at, atEnd); }, goOn);
     if (!read) return read.error();
+    if (body.failure()) return *body.failure();
     if (!*read) return Completion::Stopped;
     body.finish();
     return Completion::Finished;

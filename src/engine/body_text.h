@@ -33,14 +33,21 @@ using ConversionProgress = std::function<bool(std::uint64_t done, std::uint64_t 
 
 enum class Completion { Finished, Stopped };
 
+// Which addresses in the body become links (see engine/addresses.h).
+struct Links {
+    bool web = false;
+    bool mail = false;
+};
+
 inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 // Writes the body text made from `source` to `out`: every line with its tag and
-// CR LF; PRE mode wraps the lines in "<PRE>" and "</PRE>". The source is code page
-// 932, or UTF-8 as text/source_encoding.h decides, which may take a first reading
-// of the file. It is read `blockSize` bytes at a time (at least 8).
+// CR LF, the addresses chosen by `links` as links; PRE mode wraps the lines in
+// "<PRE>" and "</PRE>". The source is code page 932, or UTF-8 as
+// text/source_encoding.h decides, which may take a first reading of the file. It
+// is read `blockSize` bytes at a time (at least 8).
 platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
-                                       PageOutput& out, const ConversionProgress& progress = {},
+                                       Links links, PageOutput& out, const ConversionProgress& progress = {},
                                        std::size_t blockSize = kBlockSize);
 
 }  // namespace pelin::engine

@@ -47,6 +47,8 @@ struct ConversionSettings {
     std::int16_t FixedBg = 0;   // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
     std::int16_t SpecialFont = 0;  // Option71
     std::int16_t CommentOn = 0;    // Comment81
+    std::int16_t URLLink = 0;      // URL61: 1 makes web addresses in the body links
+    std::int16_t MailLink = 0;     // Mail61: 1 makes mail addresses in the body links
 };
 
 }  // namespace pelin::engine

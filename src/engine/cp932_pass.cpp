@@ -111,6 +111,12 @@ const Cp932Pass::Tables& tablesFor(bool specialChars) {
 
 Cp932Pass::Cp932Pass(bool specialChars) : tables_(tablesFor(specialChars)) {}
 
+std::size_t Cp932Pass::characterLength(std::string_view bytes) const {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (tables_.kinds[lead] != Tables::Lead || bytes.size() < 2) return 1;
+    return tables_.pairs[lead << 8 | static_cast<unsigned char>(bytes[1])] == Tables::kNoCharacter ? 1 : 2;
+}
+
 std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& out) const {
     const Tables& t = tables_;
     const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());

@@ -22,6 +22,10 @@ public:
     // the next call, unless `whole` says that nothing follows it in the line.
     std::size_t convert(std::string_view bytes, bool whole, PageOutput& out) const;
 
+    // The length of the character that starts `bytes`: 2 for a two-byte character,
+    // 1 for any other byte (one that is no character stands alone).
+    std::size_t characterLength(std::string_view bytes) const;
+
     struct Tables;
 
 private:

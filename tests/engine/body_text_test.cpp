@@ -14,12 +14,13 @@ using testing::BodyBytes;
 using testing::MemorySource;
 using testing::sjis;
 
-BodyBytes body(std::string_view bytes, LineBreakMode mode, bool pass = false, std::size_t blockSize = kBlockSize) {
+BodyBytes body(std::string_view bytes, LineBreakMode mode, bool pass = false, std::size_t blockSize = kBlockSize,
+               Links links = {}) {
     std::string page;
     const platform::ChunkWriter write = [&](std::string_view chunk) { page.append(chunk); };
     PageOutput out(write);
     MemorySource source(bytes);
-    EXPECT_EQ(writeBody(source, mode, pass, out, {}, blockSize).value(), Completion::Finished);
+    EXPECT_EQ(writeBody(source, mode, pass, links, out, {}, blockSize).value(), Completion::Finished);
     out.flush();
     return {page, out.units()};
 }

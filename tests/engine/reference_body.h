@@ -1,7 +1,8 @@
 #pragma once
 // The body text as the program made it when it held the whole document as UTF-16
 // text: every line decoded, passed, tagged and appended, and the document encoded
-// at the end. Kept as the oracle that the streamed body must match byte for byte.
+// at the end; addresses found on each whole line by the rules read plainly. Kept
+// as the oracle that the streamed body must match byte for byte.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,6 @@ struct BodyBytes {
     bool operator==(const BodyBytes&) const = default;
 };
 
-BodyBytes referenceBody(std::string_view sourceBytes, LineBreakMode mode, bool specialChars);
+BodyBytes referenceBody(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Links links = {});
 
 }  // namespace pelin::engine::testing

@@ -5,13 +5,14 @@
 //   pelin-bench-convert [--sizes 8,16,32,64,128,256,512] [--shapes] [--runs N] [--dir FOLDER] [--check]
 //
 // Speed: the benchmark text of each size in every line-break mode with the
-// special-character pass on; the best of N runs (3) each. Shapes (--shapes, or
+// special-character pass on; the best of N runs (3) each. Links: 64 MB in BR mode
+// with both address boxes ticked beside both unticked. Shapes (--shapes, or
 // always with --check): ordinary text of 1 GB, one line of 200 MB, 100 MB of CRs
 // and 100 MB of "&" with the pass on.
 //
 // --check exits non-zero when a target is missed: at 64 MB every mode within 3
 // times cat's time; each doubling of the size at most doubling the time (+25 %);
-// every run's peak memory under 32 MiB.
+// links at most 20 % slower; every run's peak memory under 32 MiB.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,6 +42,7 @@ constexpr std::uint64_t kMiB = 1024 * 1024;
 constexpr double kPeakLimitMiB = 32;
 constexpr double kCatFactor = 3;
 constexpr double kDoublingFactor = 2 * 1.25;
+constexpr double kLinksFactor = 1.2;
 
 struct Measurement {
     double seconds = 0;
@@ -75,7 +77,8 @@ Measurement best(int runs, const std::function<bool()>& work) {
     return result;
 }
 
-bool convert(const fs::path& source, const fs::path& page, const char16_t* br, const char16_t* p) {
+bool convert(const fs::path& source, const fs::path& page, const char16_t* br, const char16_t* p,
+             std::int16_t links = 0) {
     engine::ConversionSettings s;
     s.Lang = 1;
     s.WebTitle = u"ベンチマーク";
@@ -84,6 +87,8 @@ bool convert(const fs::path& source, const fs::path& page, const char16_t* br, c
     s.BR = br;
     s.P = p;
     s.SpecialFont = 1;
+    s.URLLink = links;
+    s.MailLink = links;
     s.HTMLCFile = text::fromPath(source);
     s.HTMLFilePass = text::fromPath(page);
     s.FileSize = static_cast<std::int32_t>(std::min<std::uintmax_t>(fs::file_size(source), INT32_MAX));
@@ -152,6 +157,23 @@ public:
                 previous[name] = {mb, m.seconds};
             }
         }
+        fs::remove(source);
+    }
+
+    void links() {
+        const fs::path source = dir_ / "source.txt";
+        writeBenchmarkText(source, 64 * kMiB);
+        const double sourceMiB = static_cast<double>(fs::file_size(source)) / kMiB;
+        const Measurement plain = best(runs_, [&] { return convert(source, page(), u"True", u"False", 0); });
+        const Measurement links = best(runs_, [&] { return convert(source, page(), u"True", u"False", 1); });
+        std::printf("\n%-22s %9s %9s %9s %8s\n", "64 MB, BR, pass on", "seconds", "MB/s", "peak MiB", "x plain");
+        std::printf("%-22s %9.3f %9.1f %9.1f\n", "addresses as text", plain.seconds, sourceMiB / plain.seconds,
+                    plain.peakMiB);
+        std::printf("%-22s %9.3f %9.1f %9.1f %8.2f\n", "addresses as links", links.seconds,
+                    sourceMiB / links.seconds, links.peakMiB, links.seconds / plain.seconds);
+        judge(plain);
+        judge(links);
+        if (links.seconds > kLinksFactor * plain.seconds) missed("links at most 20 % slower");
         fs::remove(source);
     }
 
@@ -227,6 +249,7 @@ int main(int argc, char** argv) {
     std::printf("memory of a run before it starts: %.1f MiB\n", inChild([] { return true; }).peakMiB);
     Bench bench(dir, runs);
     bench.speed(sizes);
+    bench.links();
     if (shapes || check) bench.shapes();
     fs::remove_all(dir);
     bench.report();
