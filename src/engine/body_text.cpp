@@ -92,7 +92,7 @@ class BodyWriter {
 public:
     BodyWriter(LineBreakMode mode, bool specialChars, Links links, text::SourceEncoding encoding,
                platform::BlockSource& source, PageOutput& out)
-        : lineEnd_(mode == LineBreakMode::BR ? "<BR>\r\n" : mode == LineBreakMode::P ? "<P>\r\n" : "\r\n"),
+        : lines_{.text = mode == LineBreakMode::BR ? "<BR>\r\n" : mode == LineBreakMode::P ? "<P>\r\n" : "\r\n"},
           pre_(mode == LineBreakMode::PRE),
           specialChars_(specialChars),
           utf8_(encoding == text::SourceEncoding::Utf8),
@@ -105,28 +105,20 @@ public:
 
     std::size_t take(std::string_view bytes, std::uint64_t offset, bool atEnd) {
         std::size_t i = 0;
-        if (offset < skipTo_) {
-            i = static_cast<std::size_t>(std::min<std::uint64_t>(skipTo_ - offset, bytes.size()));
-        } else if (afterCr_ && !bytes.empty()) {
-            afterCr_ = false;
-            if (bytes[0] == '\n') i = 1;
-        }
+        if (offset < skipTo_) i = static_cast<std::size_t>(std::min<std::uint64_t>(skipTo_ - offset, bytes.size()));
         if (addresses_) {
             window_.setBlock(bytes, offset);
             addresses_->startBlock(bytes, offset, atEnd);
             nextAddress_ = i < bytes.size() ? addresses_->next(i) : std::nullopt;
         }
         while (i < bytes.size()) {
-            if (bytes[i] == '\r') {
-                endLine();
-                ++i;
-                if (i == bytes.size()) afterCr_ = true;
-                else if (bytes[i] == '\n') ++i;
-                continue;
+            if (lines_.afterCr) {
+                lines_.afterCr = false;
+                if (bytes[i] == '\n' && ++i == bytes.size()) break;
             }
             if (nextAddress_ && nextAddress_->start == offset + i) {
                 writeAddress(*nextAddress_);
-                lineOpen_ = true;
+                lines_.open = true;
                 if (nextAddress_->end > offset + bytes.size()) {
                     skipTo_ = nextAddress_->end;  // written whole from a look past the block
                     i = bytes.size();
@@ -140,7 +132,6 @@ public:
                 nextAddress_ ? static_cast<std::size_t>(nextAddress_->start - offset) : bytes.size();
             const std::size_t taken = convert(bytes.substr(i, end - i), atEnd || end < bytes.size());
             if (taken == 0) break;  // a character cut off by the end of the block
-            lineOpen_ = true;
             i += taken;
         }
         if (addresses_) addresses_->endBlock(i);
@@ -148,7 +139,7 @@ public:
     }
 
     void finish() {
-        if (lineOpen_) endLine();
+        if (lines_.open) endLine();
         if (pre_) out_.put("</PRE>\r\n", 8);
     }
 
@@ -156,15 +147,19 @@ public:
     const std::optional<platform::FileError>& failure() const { return window_.failure(); }
 
 private:
-    // A line ends at CR LF or a lone CR; a lone LF stays in its line.
     void endLine() {
-        out_.put(lineEnd_, lineEnd_.size());
-        lineOpen_ = false;
+        out_.put(lines_.text, lines_.text.size());
+        lines_.open = false;
     }
 
-    // Writes characters of the line that starts `bytes`, up to its CR; gives how many bytes it took.
+    // Writes the characters and line ends at the start of `bytes`; gives how many bytes it took.
     std::size_t convert(std::string_view bytes, bool whole) {
-        if (!utf8_) return cp932_.convert(bytes, whole, out_);
+        if (!utf8_) return cp932_.convert(bytes, whole, out_, lines_);
+        if (bytes[0] == '\r') {
+            endLine();
+            lines_.afterCr = true;
+            return 1;
+        }
         // UTF-8 goes through the program's text, a piece at a time so that
         // neither a long line nor a block full of "&" grows the text held.
         constexpr std::size_t kPiece = std::size_t{1} << 16;
@@ -177,6 +172,7 @@ private:
         passed_.clear();
         appendPassed(decoded_, specialChars_, passed_);
         out_.putText(passed_);
+        lines_.open = lines_.open || length > 0;
         return length;
     }
 
@@ -204,7 +200,7 @@ private:
         }
     }
 
-    const std::string_view lineEnd_;
+    LineEnds lines_;
     const bool pre_;
     const bool specialChars_;
     const bool utf8_;
@@ -215,8 +211,6 @@ private:
     std::optional<Address> nextAddress_;      // the next one in the block
     std::uint64_t skipTo_ = 0;                // the end of an address that ran past its block
     Text decoded_, passed_;                   // reused for every piece of UTF-8
-    bool lineOpen_ = false;                   // bytes of a line have come since the last line end
-    bool afterCr_ = false;  // the last block ended in CR: an LF at the start of the next belongs to it
 };
 
 }  // namespace

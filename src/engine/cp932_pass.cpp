@@ -22,7 +22,8 @@ struct Cp932Pass::Tables {
         LineEnd,    // CR
         Rewritten,  // see `singles`
     };
-    // Entries of `pairs` and `singles`; larger values index `rewrites`.
+    // Entries of `pairs` and `singles`; larger values index `rewrites`. A pair that
+    // does not start with a lead byte is no character.
     static constexpr std::uint16_t kCopied = 0;
     static constexpr std::uint16_t kNoCharacter = 1;  // a lead byte kept alone; its next byte is read afresh
 
@@ -58,6 +59,7 @@ struct Cp932Pass::Tables {
             rewrites.push_back({encoded, passed.size()});
             return static_cast<std::uint16_t>(rewrites.size() - 1);
         };
+        pairs.fill(kNoCharacter);
         for (int b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
             bool lead = false;
@@ -117,7 +119,7 @@ std::size_t Cp932Pass::characterLength(std::string_view bytes) const {
     return tables_.pairs[lead << 8 | static_cast<unsigned char>(bytes[1])] == Tables::kNoCharacter ? 1 : 2;
 }
 
-std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& out) const {
+std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& out, LineEnds& lines) const {
     const Tables& t = tables_;
     const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = begin + bytes.size();
@@ -126,6 +128,7 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
     // `pairs` two-byte characters count one unit each.
     const auto* run = begin;
     std::uint64_t pairs = 0;
+    const unsigned char* lineStart = nullptr;  // after the last line end, if there was one
     auto putRun = [&] {
         const auto length = static_cast<std::size_t>(p - run);
         out.put(std::string_view(reinterpret_cast<const char*>(run), length), length - pairs);
@@ -151,8 +154,11 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
             }
             const std::uint16_t pair = t.pairs[b << 8 | p[1]];
             if (pair == Tables::kCopied) {
-                p += 2;
-                ++pairs;
+                // Japanese text runs on in two-byte characters: one look each.
+                do {
+                    p += 2;
+                    ++pairs;
+                } while (end - p >= 2 && t.pairs[p[0] << 8 | p[1]] == Tables::kCopied);
             } else if (pair == Tables::kNoCharacter) {
                 ++p;
             } else {
@@ -161,10 +167,15 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
         } else if (kind == Tables::Rewritten) {
             putRewrite(t.singles[b], 1);
         } else {
-            break;  // CR: the caller ends the line
+            putRun();
+            out.put(lines.text, lines.text.size());
+            if (++p == end) lines.afterCr = true;
+            else if (*p == '\n') ++p;
+            run = lineStart = p;
         }
     }
     putRun();
+    lines.open = lineStart ? p > lineStart : lines.open || p > begin;
     return static_cast<std::size_t>(p - begin);
 }
 

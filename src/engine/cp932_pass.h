@@ -13,14 +13,22 @@
 
 namespace pelin::engine {
 
+// The body's line ends as they are written: a line ends at CR LF or at a lone CR,
+// and a lone LF stays in its line.
+struct LineEnds {
+    std::string_view text;  // what ends a line on the page: its tag and CR LF
+    bool open = false;      // bytes of a line have come since the last line end
+    bool afterCr = false;   // the last bytes taken end in CR: an LF next belongs to it
+};
+
 class Cp932Pass {
 public:
     explicit Cp932Pass(bool specialChars);
 
-    // Writes the characters of `bytes` up to its first CR, which is not taken, or
-    // its end; gives how many bytes it took. A lead byte at the end is left for
-    // the next call, unless `whole` says that nothing follows it in the line.
-    std::size_t convert(std::string_view bytes, bool whole, PageOutput& out) const;
+    // Writes the lines of `bytes`, ending each as `lines` says; gives how many
+    // bytes it took. A lead byte at the end is left for the next call, unless
+    // `whole` says that no byte of its character follows.
+    std::size_t convert(std::string_view bytes, bool whole, PageOutput& out, LineEnds& lines) const;
 
     // The length of the character that starts `bytes`: 2 for a two-byte character,
     // 1 for any other byte (one that is no character stands alone).
