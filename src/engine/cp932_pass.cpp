@@ -36,6 +36,9 @@ struct Cp932Pass::Tables {
     std::array<std::uint16_t, 256> singles{};
     std::array<std::uint16_t, 65536> pairs{};
     std::vector<Rewrite> rewrites{{}, {}};
+    // The pairs copied as they stand, looked up by their two bytes as one 16-bit
+    // load finds them on this machine, for the runs of two-byte characters.
+    std::array<bool, 65536> copiedPairs{};
     // Runs of ASCII bytes are looked through eight at a time for the ones that
     // are not copied as they stand: CR, and "&" under the pass.
     unsigned char otherAsciiStop = '\r';
@@ -75,6 +78,18 @@ struct Cp932Pass::Tables {
                 otherAsciiStop = byte;
             }
         }
+        for (unsigned lead = 0; lead < 256; ++lead) {
+            for (unsigned trail = 0; trail < 256; ++trail) {
+                const unsigned char pair[2] = {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)};
+                copiedPairs[twoBytes(pair)] = pairs[lead << 8 | trail] == kCopied;
+            }
+        }
+    }
+
+    static std::uint16_t twoBytes(const unsigned char* p) {
+        std::uint16_t both;
+        std::memcpy(&both, p, 2);
+        return both;
     }
 };
 
@@ -155,10 +170,10 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
             const std::uint16_t pair = t.pairs[b << 8 | p[1]];
             if (pair == Tables::kCopied) {
                 // Japanese text runs on in two-byte characters: one look each.
-                do {
-                    p += 2;
-                    ++pairs;
-                } while (end - p >= 2 && t.pairs[p[0] << 8 | p[1]] == Tables::kCopied);
+                const auto* const first = p;
+                do p += 2;
+                while (p < end - 1 && t.copiedPairs[Tables::twoBytes(p)]);
+                pairs += static_cast<std::uint64_t>(p - first) / 2;
             } else if (pair == Tables::kNoCharacter) {
                 ++p;
             } else {

@@ -28,6 +28,16 @@ private:
     int fd_;
 };
 
+// Starts writing a piece of a file to the disk while the rest is still being
+// made, so that the fsync before the rename has little left to wait for.
+void startWriteback(int fd, off_t offset, std::size_t length) {
+#ifdef SYNC_FILE_RANGE_WRITE
+    ::sync_file_range(fd, offset, static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
+#else
+    (void)fd, (void)offset, (void)length;
+#endif
+}
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -97,9 +107,12 @@ Result<> replaceFileWith(const std::filesystem::path& path,
     }();
     if (::fchmod(fd.get(), mode) != 0) return fail(errno);
     int writeError = 0;
+    off_t written = 0;
     try {
         produce([&](std::string_view chunk) {
             if (writeError == 0 && !writeAll(fd.get(), chunk)) writeError = errno;
+            startWriteback(fd.get(), written, chunk.size());
+            written += static_cast<off_t>(chunk.size());
         });
     } catch (...) {
         ::unlink(tmpl.c_str());
