@@ -2,6 +2,7 @@
 // The page's bytes on their way to the file, gathered into large writes, and the
 // count of the document's length as the size report measures it.
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,7 +25,7 @@ public:
     void put(std::string_view bytes, std::uint64_t units) {
         units_ += units;
         if (bytes.size() > capacity_ - used_) return putLarge(bytes);
-        bytes.copy(buffer_.get() + used_, bytes.size());
+        std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
         used_ += bytes.size();
     }
     // Text of the document, written in code page 932 (see text::appendToCp932).
