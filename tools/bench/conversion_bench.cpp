@@ -5,8 +5,9 @@
 //   pelin-bench-convert [--sizes 8,16,32,64,128,256,512] [--shapes] [--runs N] [--dir FOLDER] [--check]
 //
 // Speed: the benchmark text of each size in every line-break mode with the
-// special-character pass on; the best of N runs (3) each. Links: 64 MB in BR mode
-// with both address boxes ticked beside both unticked. Shapes (--shapes, or
+// special-character pass on; the best of N runs (3) each, taken in rounds over
+// every size and run so that a busy moment of the machine falls on all alike.
+// Links: 64 MB in BR mode with both address boxes ticked beside both unticked. Shapes (--shapes, or
 // always with --check): ordinary text of 1 GB, one line of 200 MB, 100 MB of CRs
 // and 100 MB of "&" with the pass on.
 //
@@ -65,17 +66,16 @@ Measurement inChild(const std::function<bool()>& work) {
     return m;
 }
 
-// The fastest of `runs` runs, and the highest peak among them.
-Measurement best(int runs, const std::function<bool()>& work) {
-    Measurement result;
-    for (int i = 0; i < runs; ++i) {
-        const Measurement m = inChild(work);
-        result.seconds = i == 0 ? m.seconds : std::min(result.seconds, m.seconds);
-        result.peakMiB = std::max(result.peakMiB, m.peakMiB);
-        result.ok = (i == 0 || result.ok) && m.ok;
+// The fastest of several runs, and the highest peak among them.
+struct Best : Measurement {
+    int runs = 0;
+    void add(const Measurement& m) {
+        seconds = runs == 0 ? m.seconds : std::min(seconds, m.seconds);
+        peakMiB = std::max(peakMiB, m.peakMiB);
+        ok = (runs == 0 || ok) && m.ok;
+        ++runs;
     }
-    return result;
-}
+};
 
 bool convert(const fs::path& source, const fs::path& page, const char16_t* br, const char16_t* p,
              std::int16_t links = 0) {
@@ -113,6 +113,19 @@ void writeBenchmarkText(const fs::path& path, std::uint64_t bytes) {
     }
 }
 
+// Copies the first `bytes` bytes of a file.
+void copyStart(const fs::path& from, const fs::path& to, std::uint64_t bytes) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary);
+    std::string block(kMiB, '\0');
+    for (std::uint64_t left = bytes; left > 0;) {
+        in.read(block.data(), static_cast<std::streamsize>(std::min(left, kMiB)));
+        if (in.gcount() == 0) break;
+        out.write(block.data(), in.gcount());
+        left -= static_cast<std::uint64_t>(in.gcount());
+    }
+}
+
 // Writes `bytes` bytes that repeat `pattern`.
 void writeRepeated(const fs::path& path, std::uint64_t bytes, const std::string& pattern) {
     std::string block;
@@ -135,37 +148,57 @@ public:
     Bench(fs::path dir, int runs) : dir_(std::move(dir)), runs_(runs) {}
 
     void speed(const std::vector<int>& sizes) {
+        struct Kind {
+            const char* name;
+            std::function<bool(const fs::path& source)> run;
+        };
+        const std::vector<Kind> kinds = {
+            {"cat", [&](const fs::path& source) { return cat(source, page()); }},
+            {"BR", [&](const fs::path& source) { return convert(source, page(), u"True", u"False"); }},
+            {"P", [&](const fs::path& source) { return convert(source, page(), u"False", u"True"); }},
+            {"PRE", [&](const fs::path& source) { return convert(source, page(), u"False", u"False"); }}};
+        // One text, and the beginnings of it for the smaller sizes.
+        const int largest = *std::max_element(sizes.begin(), sizes.end());
+        const fs::path whole = dir_ / "whole.txt";
+        writeBenchmarkText(whole, static_cast<std::uint64_t>(largest) * kMiB);
+        auto source = [&](int mb) { return dir_ / ("source-" + std::to_string(mb) + ".txt"); };
+        for (int mb : sizes) copyStart(whole, source(mb), static_cast<std::uint64_t>(mb) * kMiB);
+        fs::remove(whole);
+
+        std::map<std::pair<int, std::string>, Best> best;
+        for (int round = 0; round < runs_; ++round)
+            for (int mb : sizes)
+                for (const Kind& kind : kinds) best[{mb, kind.name}].add(inChild([&] { return kind.run(source(mb)); }));
+
         std::printf("\n%-8s %-5s %9s %9s %7s %9s %8s\n", "size", "run", "seconds", "MB/s", "x cat", "peak MiB",
                     "x half");
-        std::map<std::string, std::pair<int, double>> previous;  // mode → size and seconds
-        const fs::path source = dir_ / "source.txt";
         for (int mb : sizes) {
-            writeBenchmarkText(source, static_cast<std::uint64_t>(mb) * kMiB);
-            const double sourceMiB = static_cast<double>(fs::file_size(source)) / kMiB;
-            const Measurement plain = best(runs_, [&] { return cat(source, page()); });
-            print(std::to_string(mb) + " MB", "cat", sourceMiB, plain, plain.seconds, 0);
-            for (auto [name, br, p] : {std::tuple{"BR", u"True", u"False"}, {"P", u"False", u"True"},
-                                       {"PRE", u"False", u"False"}}) {
-                const Measurement m = best(runs_, [&] { return convert(source, page(), br, p); });
-                auto& [previousSize, previousSeconds] = previous[name];
-                const double doubling = previousSize * 2 == mb ? m.seconds / previousSeconds : 0;
-                print(std::to_string(mb) + " MB", name, sourceMiB, m, plain.seconds, doubling);
+            const double sourceMiB = static_cast<double>(fs::file_size(source(mb))) / kMiB;
+            const double catSeconds = best[{mb, "cat"}].seconds;
+            for (const Kind& kind : kinds) {
+                const Best& m = best[{mb, kind.name}];
+                const auto half = best.find({mb / 2, kind.name});
+                const double doubling = mb % 2 == 0 && half != best.end() ? m.seconds / half->second.seconds : 0;
+                print(std::to_string(mb) + " MB", kind.name, sourceMiB, m, catSeconds, doubling);
+                if (kind.name == std::string("cat")) continue;
                 judge(m);
-                const std::string run = std::to_string(mb) + " MB " + name;
-                if (mb == 64 && m.seconds > kCatFactor * plain.seconds) missed(run + " within 3 times cat's time");
+                const std::string run = std::to_string(mb) + " MB " + kind.name;
+                if (mb == 64 && m.seconds > kCatFactor * catSeconds) missed(run + " within 3 times cat's time");
                 if (doubling > kDoublingFactor) missed(run + " at most twice the time of half the size (+25 %)");
-                previous[name] = {mb, m.seconds};
             }
+            fs::remove(source(mb));
         }
-        fs::remove(source);
     }
 
     void links() {
         const fs::path source = dir_ / "source.txt";
         writeBenchmarkText(source, 64 * kMiB);
         const double sourceMiB = static_cast<double>(fs::file_size(source)) / kMiB;
-        const Measurement plain = best(runs_, [&] { return convert(source, page(), u"True", u"False", 0); });
-        const Measurement links = best(runs_, [&] { return convert(source, page(), u"True", u"False", 1); });
+        Best plain, links;
+        for (int round = 0; round < runs_; ++round) {
+            plain.add(inChild([&] { return convert(source, page(), u"True", u"False", 0); }));
+            links.add(inChild([&] { return convert(source, page(), u"True", u"False", 1); }));
+        }
         std::printf("\n%-22s %9s %9s %9s %8s\n", "64 MB, BR, pass on", "seconds", "MB/s", "peak MiB", "x plain");
         std::printf("%-22s %9.3f %9.1f %9.1f\n", "addresses as text", plain.seconds, sourceMiB / plain.seconds,
                     plain.peakMiB);
