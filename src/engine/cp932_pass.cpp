@@ -1,5 +1,6 @@
 #include "engine/cp932_pass.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -27,8 +28,11 @@ struct Cp932Pass::Tables {
     static constexpr std::uint16_t kCopied = 0;
     static constexpr std::uint16_t kNoCharacter = 1;  // a lead byte kept alone; its next byte is read afresh
 
+    // What a character is written as, padded so that it is stored as 16 bytes at
+    // once: a reference is at most "&#65535;".
     struct Rewrite {
-        std::string bytes;
+        char bytes[16];
+        std::size_t size;
         std::uint64_t units;
     };
 
@@ -43,6 +47,8 @@ struct Cp932Pass::Tables {
     // are not copied as they stand: CR, and "&" under the pass.
     unsigned char otherAsciiStop = '\r';
     bool skipWords = true;
+    // The most bytes one byte of the source may become, line ends aside.
+    std::size_t growth = 1;
 
     explicit Tables(bool specialChars) {
         Text decoded;
@@ -59,7 +65,9 @@ struct Cp932Pass::Tables {
             encoded.clear();
             text::appendToCp932(passed, encoded);
             if (encoded == bytes && passed.size() == 1) return kCopied;
-            rewrites.push_back({encoded, passed.size()});
+            Rewrite& rewrite = rewrites.emplace_back(Rewrite{{}, encoded.size(), passed.size()});
+            encoded.copy(rewrite.bytes, sizeof rewrite.bytes);
+            growth = std::max(growth, (encoded.size() + bytes.size() - 1) / bytes.size());
             return static_cast<std::uint16_t>(rewrites.size() - 1);
         };
         pairs.fill(kNoCharacter);
@@ -95,16 +103,18 @@ struct Cp932Pass::Tables {
 
 namespace {
 
-// How many bytes from `p` on are ASCII other than CR and `otherStop`, found eight
-// at a time; the count ends short of `end` when fewer than eight are left.
-std::size_t asciiRun(const unsigned char* p, const unsigned char* end, unsigned char otherStop) {
+// Copies the ASCII bytes from `p` on that are neither CR nor `otherStop`, eight
+// at a time and no further than `stop`, to `out`; gives how many. Up to eight
+// bytes beyond them may be stored at `out` too.
+std::size_t copyAscii(const unsigned char* p, const unsigned char* stop, char* out, unsigned char otherStop) {
     constexpr std::uint64_t kOnes = 0x0101010101010101u;
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     // The lowest flagged byte of each term is exact; flags above it may be false.
     auto zeroBytes = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighBits; };
     const unsigned char* q = p;
-    for (std::uint64_t w; end - q >= 8; q += 8) {
+    for (std::uint64_t w; stop - q >= 8; q += 8, out += 8) {
         std::memcpy(&w, q, 8);
+        std::memcpy(out, &w, 8);
         const std::uint64_t found =
             (w & kHighBits) | zeroBytes(w ^ (kOnes * '\r')) | zeroBytes(w ^ (kOnes * otherStop));
         if (found == 0) continue;
@@ -139,57 +149,82 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
     const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = begin + bytes.size();
     const auto* p = begin;
-    // Bytes copied as they stand are put in one piece: from `run` to `p`, of which
-    // `pairs` two-byte characters count one unit each.
-    const auto* run = begin;
-    std::uint64_t pairs = 0;
     const unsigned char* lineStart = nullptr;  // after the last line end, if there was one
-    auto putRun = [&] {
-        const auto length = static_cast<std::size_t>(p - run);
-        out.put(std::string_view(reinterpret_cast<const char*>(run), length), length - pairs);
-        pairs = 0;
+    Tables::Rewrite lineEnd{{}, lines.text.size(), lines.text.size()};
+    lines.text.copy(lineEnd.bytes, sizeof lineEnd.bytes);
+    // Characters are written straight into the page's buffer, some with a store of
+    // more bytes than they take, a slice of the source at a time: as much as the
+    // room left holds whatever the slice becomes, with room for a last store.
+    constexpr std::size_t kStoreRoom = 16;
+    const std::size_t growth = std::max(t.growth, lines.text.size());
+    auto put = [](char* o, const Tables::Rewrite& r) {
+        std::memcpy(o, r.bytes, sizeof r.bytes);
+        return o + r.size;
     };
-    auto putRewrite = [&](std::uint16_t index, int length) {
-        putRun();
-        out.put(t.rewrites[index].bytes, t.rewrites[index].units);
-        p += length;
-        run = p;
-    };
-    while (p < end) {
-        const unsigned char b = *p;
-        const Tables::Kind kind = t.kinds[b];
-        if (kind == Tables::Copied) {
-            ++p;
-            if (b < 0x80 && t.skipWords) p += asciiRun(p, end, t.otherAsciiStop);
-        } else if (kind == Tables::Lead) {
-            if (p + 1 == end) {
-                if (!whole) break;
-                ++p;  // a lead byte at the end of the line is kept as it is
-                continue;
-            }
-            const std::uint16_t pair = t.pairs[b << 8 | p[1]];
-            if (pair == Tables::kCopied) {
-                // Japanese text runs on in two-byte characters: one look each.
-                const auto* const first = p;
-                do p += 2;
-                while (p < end - 1 && t.copiedPairs[Tables::twoBytes(p)]);
-                pairs += static_cast<std::uint64_t>(p - first) / 2;
-            } else if (pair == Tables::kNoCharacter) {
+    bool cut = false;  // a lead byte at the end is left for the next call
+    while (p < end && !cut) {
+        const std::span<char> space = out.space();
+        char* o = space.data();
+        const auto* const stop = p + std::min<std::size_t>(end - p, (space.size() - kStoreRoom) / growth);
+        const auto* const pairStop = std::min(stop, end - 1);
+        std::uint64_t units = 0;
+        while (p < stop) {
+            const unsigned char b = *p;
+            const Tables::Kind kind = t.kinds[b];
+            if (kind == Tables::Copied) {
+                *o++ = static_cast<char>(b);
+                ++p;
+                ++units;
+                if (b < 0x80 && t.skipWords) {
+                    const std::size_t ascii = copyAscii(p, stop, o, t.otherAsciiStop);
+                    p += ascii;
+                    o += ascii;
+                    units += ascii;
+                }
+            } else if (kind == Tables::Lead) {
+                if (p + 1 == end) {
+                    if (!whole) {
+                        cut = true;
+                        break;
+                    }
+                    *o++ = static_cast<char>(b);  // a lead byte at the end of the line is kept as it is
+                    ++p;
+                    ++units;
+                    continue;
+                }
+                const std::uint16_t pair = t.pairs[b << 8 | p[1]];
+                if (pair == Tables::kCopied) {
+                    // Japanese text runs on in two-byte characters: one look each.
+                    const auto* const first = p;
+                    do {
+                        std::memcpy(o, p, 2);
+                        o += 2;
+                        p += 2;
+                    } while (p < pairStop && t.copiedPairs[Tables::twoBytes(p)]);
+                    units += static_cast<std::uint64_t>(p - first) / 2;
+                } else if (pair == Tables::kNoCharacter) {
+                    *o++ = static_cast<char>(b);
+                    ++p;
+                    ++units;
+                } else {
+                    o = put(o, t.rewrites[pair]);
+                    units += t.rewrites[pair].units;
+                    p += 2;
+                }
+            } else if (kind == Tables::Rewritten) {
+                o = put(o, t.rewrites[t.singles[b]]);
+                units += t.rewrites[t.singles[b]].units;
                 ++p;
             } else {
-                putRewrite(pair, 2);
+                o = put(o, lineEnd);
+                units += lineEnd.units;
+                if (++p == end) lines.afterCr = true;
+                else if (*p == '\n') ++p;
+                lineStart = p;
             }
-        } else if (kind == Tables::Rewritten) {
-            putRewrite(t.singles[b], 1);
-        } else {
-            putRun();
-            out.put(lines.text, lines.text.size());
-            if (++p == end) lines.afterCr = true;
-            else if (*p == '\n') ++p;
-            run = lineStart = p;
         }
+        out.commit(o, units);
     }
-    putRun();
     lines.open = lineStart ? p > lineStart : lines.open || p > begin;
     return static_cast<std::size_t>(p - begin);
 }

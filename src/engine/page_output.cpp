@@ -3,7 +3,7 @@
 namespace pelin::engine {
 
 PageOutput::PageOutput(const platform::ChunkWriter& write, std::size_t capacity)
-    : write_(write), capacity_(capacity), buffer_(std::make_unique_for_overwrite<char[]>(capacity)) {}
+    : write_(write), capacity_(capacity), buffer_(std::make_unique_for_overwrite<char[]>(capacity + kWorkRoom)) {}
 
 void PageOutput::putText(text::TextView text) {
     encoded_.clear();
