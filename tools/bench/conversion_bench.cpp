@@ -5,11 +5,11 @@
 //   pelin-bench-convert [--sizes 8,16,32,64,128,256,512] [--shapes] [--runs N] [--dir FOLDER] [--check]
 //
 // Speed: the benchmark text of each size in every line-break mode with the
-// special-character pass on; the best of N runs (3) each, taken in rounds over
+// special-character pass on; the best of N runs (5) each, taken in rounds over
 // every size and run so that a busy moment of the machine falls on all alike.
-// Links: 64 MB in BR mode with both address boxes ticked beside both unticked. Shapes (--shapes, or
-// always with --check): ordinary text of 1 GB, one line of 200 MB, 100 MB of CRs
-// and 100 MB of "&" with the pass on.
+// Links: 64 MB in BR mode with both address boxes ticked beside both unticked.
+// Shapes (--shapes, or always with --check): ordinary text of 1 GB, one line of
+// 200 MB, 100 MB of CRs and 100 MB of "&" with the pass on.
 //
 // --check exits non-zero when a target is missed: at 64 MB every mode within 3
 // times cat's time; each doubling of the size at most doubling the time (+25 %);
@@ -264,7 +264,7 @@ int main(int argc, char** argv) {
     fs::path dir = fs::temp_directory_path() / "pelin-bench";
     bool check = false;
     bool shapes = false;
-    int runs = 3;
+    int runs = 5;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--sizes" && i + 1 < argc) sizes = parseSizes(argv[++i]);
