@@ -1,8 +1,14 @@
 #pragma once
 // The page's body: the source file's lines, each with its line-break tag, and the
 // special-character pass that turns & × ÷ ± into entity references.
-#include <string_view>
+//
+// The body goes from the source file to the page a block at a time and is never
+// held whole, whatever the size of the file or of its lines.
+#include <cstdint>
+#include <functional>
 
+#include "engine/page_output.h"
+#include "platform/file_blocks.h"
 #include "text/codepage.h"
 
 namespace pelin::engine {
@@ -20,9 +26,28 @@ LineBreakMode lineBreakMode(TextView br, TextView p);
 // replaced on its own, so a reference just written is never replaced again.
 void appendPassed(TextView text, bool specialChars, Text& out);
 
-// Appends the body text made from the bytes of a source file (code page 932, or
-// UTF-8 when it says so, see text::takeSourceEncoding): every line with its tag and
-// CR LF; PRE mode wraps the lines in "<PRE>" and "</PRE>".
-void appendBodyText(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Text& out);
+// How far a run has come: `done` of the source's `total` bytes converted. It is
+// called on the run's own thread after every block, and while the encoding is
+// being found (with `done` 0); returning false stops the run.
+using ConversionProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
+
+enum class Completion { Finished, Stopped };
+
+// Which addresses in the body become links (see engine/addresses.h).
+struct Links {
+    bool web = false;
+    bool mail = false;
+};
+
+inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+// Writes the body text made from `source` to `out`: every line with its tag and
+// CR LF, the addresses chosen by `links` as links; PRE mode wraps the lines in
+// "<PRE>" and "</PRE>". The source is code page 932, or UTF-8 as
+// text/source_encoding.h decides, which may take a first reading of the file. It
+// is read `blockSize` bytes at a time (at least 8).
+platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
+                                       Links links, PageOutput& out, const ConversionProgress& progress = {},
+                                       std::size_t blockSize = kBlockSize);
 
 }  // namespace pelin::engine

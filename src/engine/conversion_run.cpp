@@ -1,15 +1,20 @@
 #include "engine/conversion_run.h"
 
-#include <algorithm>
-
 #include "text/numbers.h"
 #include "text/textfile.h"
 
 namespace pelin::engine {
+namespace {
 
-ConversionReport makeReport(std::int32_t fileSize, const Text& htmlLine) {
+// Thrown while the page is being written, to give it up: the temporary file is
+// removed and an existing page stays as it was.
+struct PageAbandoned {};
+
+}  // namespace
+
+ConversionReport makeReport(std::int32_t fileSize, std::uint64_t documentUnits) {
     // The page figure counts two bytes for every UTF-16 unit of the document.
-    const std::uint64_t pageBytes = static_cast<std::uint64_t>(htmlLine.size()) * 2;
+    const std::uint64_t pageBytes = documentUnits * 2;
     ConversionReport report;
     report.txtSize = u"変換前:" + text::formatReal(fileSize / 1000.0) + u"KB";
     report.htmSize = u"変換後:" + text::formatReal(static_cast<double>(pageBytes) / 1000.0) + u"KB";
@@ -17,42 +22,35 @@ ConversionReport makeReport(std::int32_t fileSize, const Text& htmlLine) {
     return report;
 }
 
-namespace {
-
-// Writes the document in code page 932, followed by one more CR LF, a slice at a
-// time so that the page's bytes are never held whole next to the document.
-void writePage(const Text& document, const platform::ChunkWriter& write) {
-    constexpr std::size_t kSlice = 1 << 16;
-    std::string bytes;
-    for (std::size_t at = 0; at < document.size();) {
-        std::size_t length = std::min(kSlice, document.size() - at);
-        // Keep a surrogate pair together, so a character outside the code page
-        // becomes one reference.
-        const char16_t last = document[at + length - 1];
-        if (last >= 0xD800 && last <= 0xDBFF && at + length < document.size()) ++length;
-        bytes.clear();
-        text::appendToCp932(text::TextView(document).substr(at, length), bytes);
-        write(bytes);
-        at += length;
-    }
-    write("\r\n");
+platform::Result<ConversionReport> runConversion(ConversionSettings& settings) {
+    platform::Result<std::optional<ConversionReport>> report = runConversion(settings, {});
+    if (!report) return report.error();
+    return **report;  // without a progress callback nothing stops the run
 }
 
-}  // namespace
-
-platform::Result<ConversionReport> runConversion(ConversionSettings& settings) {
-    {
-        // The source is read whole and released before the page is written, so a
-        // destination equal to the source simply replaces it.
-        platform::Result<std::string> source = platform::readFile(text::toPath(settings.HTMLCFile));
-        if (!source) return source.error();
-        buildDocument(settings, *source);
+platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
+                                                                 const ConversionProgress& progress) {
+    // The source is opened before the page is begun, so a missing source leaves
+    // no trace. It may also be the destination: the page goes to a new file that
+    // replaces it only at the end.
+    platform::Result<platform::FileBlocks> source = platform::FileBlocks::open(text::toPath(settings.HTMLCFile));
+    if (!source) return source.error();
+    std::optional<platform::FileError> readError;
+    std::optional<std::uint64_t> documentUnits;  // set when the page was made whole
+    try {
+        const platform::Result<> written =
+            platform::replaceFileWith(text::toPath(settings.HTMLFilePass), [&](const platform::ChunkWriter& write) {
+                platform::Result<std::optional<std::uint64_t>> page = writePage(settings, *source, write, progress);
+                if (page) documentUnits = *page;
+                else readError = page.error();
+                if (!documentUnits) throw PageAbandoned{};
+            });
+        if (!written) return written.error();
+    } catch (const PageAbandoned&) {
+        if (readError) return *readError;
+        return std::optional<ConversionReport>();
     }
-    platform::Result<> written =
-        platform::replaceFileWith(text::toPath(settings.HTMLFilePass),
-                                  [&](const platform::ChunkWriter& write) { writePage(settings.HTMLLine, write); });
-    if (!written) return written.error();
-    return makeReport(settings.FileSize, settings.HTMLLine);
+    return std::optional(makeReport(settings.FileSize, *documentUnits));
 }
 
 }  // namespace pelin::engine

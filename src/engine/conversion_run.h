@@ -1,8 +1,11 @@
 #pragma once
 // One conversion: the source file and the record in, the page file out.
-#include <string_view>
+#include <cstdint>
+#include <optional>
 
+#include "engine/body_text.h"
 #include "engine/conversion_settings.h"
+#include "platform/file_blocks.h"
 #include "platform/files.h"
 
 namespace pelin::engine {
@@ -14,17 +17,35 @@ struct ConversionReport {
     bool editEnabled = false;  // EditBottan: the page figure is below 64
 };
 
-// Builds the page into settings.HTMLLine from the source file settings.HTMLCFile
-// and writes it to settings.HTMLFilePass; gives the report, or the error when the
-// source could not be read or the page could not be written. Shows nothing; the
-// caller reports. When the source cannot be read nothing is written; when the
-// page cannot be written a file already at the destination stays as it was.
+// Writes the page for the source file settings.HTMLCFile to settings.HTMLFilePass
+// and gives the report, or the error when the source could not be read or the
+// page could not be written. Shows nothing; the caller reports. When the run
+// fails no page is written and a file already at the destination stays as it was.
 platform::Result<ConversionReport> runConversion(ConversionSettings& settings);
 
-// Builds the page for the bytes of a source file without touching any file.
-void buildDocument(ConversionSettings& settings, std::string_view sourceBytes);
+// The same, telling `progress` how far it has come. When `progress` stops the run
+// it gives nothing: no page is written, a file already at the destination stays
+// as it was, and no temporary file is left.
+//
+// The run touches nothing but `settings`, which it reads and whose HTMLLine it
+// sets, and `progress`, which it calls on its own thread. A window can therefore
+// run it on a worker thread with its own copy of the record, and take the result
+// back on the window's thread.
+platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
+                                                                 const ConversionProgress& progress);
 
-// The report texts for a source of `fileSize` bytes and the finished HTMLLine.
-ConversionReport makeReport(std::int32_t fileSize, const Text& htmlLine);
+// Writes the page made from `source` to `write`, a large piece at a time: the
+// head, the body, the afterword, and the one further CR LF that ends the file.
+// Sets settings.HTMLLine to the head. Gives the document's length in UTF-16 units
+// (the page without that last CR LF), or nothing when `progress` stopped it.
+platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& settings,
+                                                         platform::BlockSource& source,
+                                                         const platform::ChunkWriter& write,
+                                                         const ConversionProgress& progress = {},
+                                                         std::size_t blockSize = kBlockSize);
+
+// The report texts for a source of `fileSize` bytes and a document of
+// `documentUnits` UTF-16 units.
+ConversionReport makeReport(std::int32_t fileSize, std::uint64_t documentUnits);
 
 }  // namespace pelin::engine

@@ -34,7 +34,10 @@ struct ConversionSettings {
     Text P;                     // "True" or "False"
     Text Comment;               // afterword, may hold several lines
     Text HTMLFilePass;          // full path of the page to write
-    Text HTMLLine;              // the document; after a run, the whole page
+    // The page's head, up to where the body text starts, as written (after the
+    // special-character pass). The body goes from the source to the file in
+    // blocks and is never held, so the size report counts it as it is written.
+    Text HTMLLine;
 
     // Mirrored from the wizard's controls when a run starts.
     Text Charset;               // text of CharsetCombo
@@ -44,6 +47,8 @@ struct ConversionSettings {
     std::int16_t FixedBg = 0;   // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
     std::int16_t SpecialFont = 0;  // Option71
     std::int16_t CommentOn = 0;    // Comment81
+    std::int16_t URLLink = 0;      // URL61: 1 makes web addresses in the body links
+    std::int16_t MailLink = 0;     // Mail61: 1 makes mail addresses in the body links
 };
 
 }  // namespace pelin::engine

@@ -1,4 +1,5 @@
-// Assembles the page in HTMLLine, block by block in a fixed order.
+// Assembles the page block by block in a fixed order: the head in HTMLLine, the
+// body straight from the source, then the afterword.
 #include "engine/body_text.h"
 #include "engine/conversion_run.h"
 #include "text/numbers.h"
@@ -32,7 +33,6 @@ public:
     }
     Document& operator<<(std::int64_t number) { return *this << TextView(text::formatInteger(number)); }
     void endPass() { pass_ = false; }
-    Text& text() { return out_; }
 
 private:
     Text& out_;
@@ -53,11 +53,12 @@ void appendBody(Document& doc, const ConversionSettings& s) {
 
 }  // namespace
 
-void buildDocument(ConversionSettings& s, std::string_view sourceBytes) {
+platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, platform::BlockSource& source,
+                                                         const platform::ChunkWriter& write,
+                                                         const ConversionProgress& progress, std::size_t blockSize) {
+    const bool pass = s.SpecialFont == 1;
     s.HTMLLine.clear();
-    s.HTMLLine.reserve(4096 + sourceBytes.size() + sourceBytes.size() / 8);
-    Document doc(s.HTMLLine, s.SpecialFont == 1);
-
+    Document doc(s.HTMLLine, pass);
     doc << startTag(s.Lang) << CRLF << u"<TITLE>" << s.WebTitle << u"</TITLE>" << CRLF << CRLF;
     if (!s.WebMidashi.empty()) doc << u"<META NAME=Description CONTENT=" << s.WebMidashi << u">" << CRLF;
     doc << u"<META NAME=Keyword CONTENT=" << s.HTMLKeyword01 << u">" << CRLF;
@@ -79,13 +80,26 @@ void buildDocument(ConversionSettings& s, std::string_view sourceBytes) {
     doc << u"</HEAD>" << CRLF << CRLF;
     appendBody(doc, s);
     if (s.BQuote == 1) doc << u"<BLOCKQUOTE>" << CRLF << CRLF;
-    appendBodyText(sourceBytes, lineBreakMode(s.BR, s.P), s.SpecialFont == 1, s.HTMLLine);
-    doc << CRLF;
-    if (s.BQuote == 1) doc << u"</BLOCKQUOTE>" << CRLF << CRLF;
 
-    doc.endPass();
-    if (s.CommentOn == 1) doc << u"<!--" << CRLF << s.Comment << CRLF << u"-->" << CRLF << CRLF;
-    doc << u"</BODY></HTML>" << CRLF;
+    PageOutput out(write);
+    out.putText(s.HTMLLine);
+    const Links links{.web = s.URLLink == 1, .mail = s.MailLink == 1};
+    const platform::Result<Completion> body =
+        writeBody(source, lineBreakMode(s.BR, s.P), pass, links, out, progress, blockSize);
+    if (!body) return body.error();
+    if (*body == Completion::Stopped) return std::optional<std::uint64_t>();
+
+    Text end;
+    Document tail(end, pass);
+    tail << CRLF;
+    if (s.BQuote == 1) tail << u"</BLOCKQUOTE>" << CRLF << CRLF;
+    tail.endPass();
+    if (s.CommentOn == 1) tail << u"<!--" << CRLF << s.Comment << CRLF << u"-->" << CRLF << CRLF;
+    tail << u"</BODY></HTML>" << CRLF;
+    out.putText(end);
+    out.put("\r\n", 0);  // the file's last line end, which the document does not hold
+    out.flush();
+    return std::optional(out.units());
 }
 
 }  // namespace pelin::engine

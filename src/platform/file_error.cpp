@@ -33,6 +33,8 @@ Wording wordingOf(FileErrorKind kind) {
     case FileErrorKind::ContentNotKept:
         return {"ファイルの内容をそのまま保てないため書き込みませんでした", "cannot keep the file's content as it is"};
     case FileErrorKind::Cancelled: return {"中止しました", "cancelled"};
+    case FileErrorKind::ShrankWhileRead:
+        return {"読み込んでいる間にファイルが短くなりました", "became shorter while it was read"};
     }
     return {};
 }

@@ -48,6 +48,9 @@ public:
 
     // Reads the next bytes into `buffer`; 0 at the end of the file.
     Result<std::size_t> read(std::span<char> buffer);
+    // Reads bytes from `offset` on into `buffer`, leaving the position of read()
+    // alone; 0 at the end of the file.
+    Result<std::size_t> readAt(std::uint64_t offset, std::span<char> buffer);
 
 private:
     InputFile(std::filesystem::path path, std::intptr_t handle, std::uintmax_t size);

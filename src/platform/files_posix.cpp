@@ -87,12 +87,22 @@ Result<InputFile> InputFile::open(const std::filesystem::path& path, std::uintma
     if (std::optional<FileError> refused = refusalOf(path, st)) return *refused;
     const auto size = static_cast<std::uintmax_t>(st.st_size);
     if (size > maxBytes) return fileError(path, FileErrorKind::TooLarge);
+    // Files are read from start to end; the system may read ahead.
+    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return InputFile(path, fd.release(), size);
 }
 
 Result<std::size_t> InputFile::read(std::span<char> buffer) {
     for (;;) {
         const ssize_t n = ::read(static_cast<int>(handle_), buffer.data(), buffer.size());
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno != EINTR) return errorOf(path_, errno);
+    }
+}
+
+Result<std::size_t> InputFile::readAt(std::uint64_t offset, std::span<char> buffer) {
+    for (;;) {
+        const ssize_t n = ::pread(static_cast<int>(handle_), buffer.data(), buffer.size(), static_cast<off_t>(offset));
         if (n >= 0) return static_cast<std::size_t>(n);
         if (errno != EINTR) return errorOf(path_, errno);
     }

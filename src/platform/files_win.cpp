@@ -65,6 +65,19 @@ Result<std::size_t> InputFile::read(std::span<char> buffer) {
     return std::size_t{got};
 }
 
+Result<std::size_t> InputFile::readAt(std::uint64_t offset, std::span<char> buffer) {
+    const DWORD wanted = buffer.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(buffer.size());
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), buffer.data(), wanted, &got, &at)) {
+        if (::GetLastError() == ERROR_HANDLE_EOF) return std::size_t{0};
+        return win::lastError(path_);
+    }
+    return std::size_t{got};
+}
+
 Result<> checkCanCreate(const std::filesystem::path& path) {
     std::filesystem::path folder = path.parent_path();
     if (folder.empty()) folder = L".";

@@ -30,6 +30,7 @@ enum class FileErrorKind {
     OutOfMemory,
     ContentNotKept,      // the file's content could not be kept as it is (see the writer)
     Cancelled,           // the producer of a new file gave up (see replaceFileWith)
+    ShrankWhileRead,     // the file became shorter than it was when it was opened
 };
 
 struct FileError {

@@ -74,7 +74,8 @@ void appendUtf8(char32_t c, std::string& out) {
     }
 }
 
-// Length of the well-formed UTF-8 sequence at the start of `s`, or 0.
+}  // namespace
+
 std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     unsigned char b0 = b(0);
@@ -93,8 +94,6 @@ std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
     return n;
 }
-
-}  // namespace
 
 void appendFromCp932(std::string_view bytes, Text& out) { decodeStretch(bytes, out); }
 
@@ -128,9 +127,7 @@ char32_t firstUnencodable(TextView text) {
     return 0;
 }
 
-Text fromUtf8(std::string_view bytes) {
-    Text out;
-    out.reserve(bytes.size());
+void appendFromUtf8(std::string_view bytes, Text& out) {
     while (!bytes.empty()) {
         char32_t c = 0;
         std::size_t n = utf8SequenceLength(bytes, c);
@@ -142,6 +139,12 @@ Text fromUtf8(std::string_view bytes) {
         }
         bytes.remove_prefix(n);
     }
+}
+
+Text fromUtf8(std::string_view bytes) {
+    Text out;
+    out.reserve(bytes.size());
+    appendFromUtf8(bytes, out);
     return out;
 }
 
@@ -159,30 +162,6 @@ std::string toUtf8(TextView text) {
         i += length;
     }
     return out;
-}
-
-bool looksLikeUtf8(std::string_view bytes) {
-    bool multiByte = false;
-    while (!bytes.empty()) {
-        if (static_cast<unsigned char>(bytes[0]) < 0x80) {
-            bytes.remove_prefix(1);
-            continue;
-        }
-        char32_t c = 0;
-        std::size_t n = utf8SequenceLength(bytes, c);
-        if (n == 0) return false;
-        multiByte = true;
-        bytes.remove_prefix(n);
-    }
-    return multiByte;
-}
-
-SourceEncoding takeSourceEncoding(std::string_view& bytes) {
-    if (startsWithUtf8Bom(bytes)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        return SourceEncoding::Utf8;
-    }
-    return looksLikeUtf8(bytes) ? SourceEncoding::Utf8 : SourceEncoding::Cp932;
 }
 
 Text cutToCp932Bytes(TextView text, std::size_t maxBytes) {

@@ -34,20 +34,15 @@ char32_t firstUnencodable(TextView text);
 // UTF-8 ↔ text. Invalid UTF-8 bytes become raw bytes; raw bytes are written back
 // as themselves, so both directions keep every byte.
 Text fromUtf8(std::string_view bytes);
+void appendFromUtf8(std::string_view bytes, Text& out);
 std::string toUtf8(TextView text);
 
-// True when `bytes` is well-formed UTF-8 and holds at least one multi-byte sequence.
-bool looksLikeUtf8(std::string_view bytes);
+// The length of the well-formed UTF-8 sequence at the start of `bytes` (which
+// must not be empty), with its character in `c`; 0 when none starts there.
+std::size_t utf8SequenceLength(std::string_view bytes, char32_t& c);
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 inline bool startsWithUtf8Bom(std::string_view bytes) { return bytes.starts_with(kUtf8Bom); }
-
-enum class SourceEncoding { Cp932, Utf8 };
-
-// How a source text file's bytes are read: UTF-8 when the file starts with the
-// UTF-8 byte-order mark (which is taken off `bytes`) or is UTF-8 by
-// `looksLikeUtf8`; code page 932 otherwise.
-SourceEncoding takeSourceEncoding(std::string_view& bytes);
 
 // The longest beginning of `text` whose code page 932 form fits in `maxBytes`,
 // ending on a whole character: never half of a surrogate pair, nor between the CR

@@ -93,6 +93,8 @@ public:
     SourceChoice lastSourceChoice;
     // The error of the last conversion run, if it failed.
     std::optional<platform::FileError> lastConversionError;
+    // Told how far a conversion run has come, and may stop it; empty: not asked.
+    engine::ConversionProgress conversionProgress;
     // The menus drawn with pictures: attached at start-up, unhooked on closing.
     // Its pictures are ImageList1's, keyed by the menu captions.
     iconmenu::cIconMenu MainIconMenu;
@@ -279,7 +281,7 @@ private:
     void backToFirstStepButtons();
     void copyAnswersOfStep(int step);
     void finishConversion();
-    platform::Result<engine::ConversionReport> convert();
+    platform::Result<std::optional<engine::ConversionReport>> convert();
 
     // File choices.
     bool takeSource(const Text& path);

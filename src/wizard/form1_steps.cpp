@@ -109,7 +109,7 @@ void Form1::finishConversion() {
     settings.SpecialFont = Option71.value;
     settings.CommentOn = Comment81.value;
 
-    platform::Result<engine::ConversionReport> report = convert();
+    platform::Result<std::optional<engine::ConversionReport>> report = convert();
     lastConversionError.reset();
     if (!report) {
         // The page was not written: say so and let the user choose again,
@@ -119,9 +119,10 @@ void Form1::finishConversion() {
                                   form::kMbWarning, form::kProgramTitle);
         return;
     }
-    txtSize.caption = report->txtSize;
-    htmSize.caption = report->htmSize;
-    EditBottan.enabled = report->editEnabled;
+    if (!*report) return;  // stopped by the user: nothing was written
+    txtSize.caption = (*report)->txtSize;
+    htmSize.caption = (*report)->htmSize;
+    EditBottan.enabled = (*report)->editEnabled;
 
     // The check mark is what the user sees of the mode; a first start (no mode
     // stored) or a hand-edited mode shows automatic saving and so saves.
@@ -135,9 +136,9 @@ void Form1::finishConversion() {
 
 // A page too large for the memory is a failed conversion like any other: the
 // window and its answers stay.
-platform::Result<engine::ConversionReport> Form1::convert() {
+platform::Result<std::optional<engine::ConversionReport>> Form1::convert() {
     try {
-        return engine::runConversion(settings);
+        return engine::runConversion(settings, conversionProgress);
     } catch (const std::bad_alloc&) {
         Text().swap(settings.HTMLLine);
         return platform::fileError(text::toPath(settings.HTMLCFile), platform::FileErrorKind::OutOfMemory);

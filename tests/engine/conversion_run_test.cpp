@@ -1,9 +1,15 @@
 #include "engine/conversion_run.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 #include "engine_test_support.h"
 #include "support/temp_dir.h"
+#include "text/numbers.h"
 #include "text/textfile.h"
 
 namespace pelin::engine {
@@ -20,24 +26,27 @@ TEST(ConversionRun, FirstWorkedExampleByteForByte) {
     s.HTMLFilePass = text::fromPath(dir / "out.htm");
     auto result = runConversion(s);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(TempDir::read(dir / "out.htm"),
-              sjis("<HTML LANG=ja><HEAD>\r\n"
-                   "<TITLE>サンプル</TITLE>\r\n"
-                   "\r\n"
-                   "<META NAME=Keyword CONTENT=テスト>\r\n"
-                   "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"
-                   "<META NAME=GENERATOR CONTENT=ろぷら工房 >\r\n"
-                   "\r\n"
-                   "</HEAD>\r\n"
-                   "\r\n"
-                   "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND= "
-                   "TOPMARGIN=0 LEFTMARGIN=0>\r\n"
-                   "<BASEFONT SIZE=3>\r\n"
-                   "こんにちは<BR>\r\n"
-                   "A&amp;B &times;2<BR>\r\n"
-                   "\r\n"
-                   "</BODY></HTML>\r\n"
-                   "\r\n"));
+    const std::string document =
+        "<HTML LANG=ja><HEAD>\r\n"
+        "<TITLE>サンプル</TITLE>\r\n"
+        "\r\n"
+        "<META NAME=Keyword CONTENT=テスト>\r\n"
+        "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"
+        "<META NAME=GENERATOR CONTENT=ろぷら工房 >\r\n"
+        "\r\n"
+        "</HEAD>\r\n"
+        "\r\n"
+        "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND= "
+        "TOPMARGIN=0 LEFTMARGIN=0>\r\n"
+        "<BASEFONT SIZE=3>\r\n"
+        "こんにちは<BR>\r\n"
+        "A&amp;B &times;2<BR>\r\n"
+        "\r\n"
+        "</BODY></HTML>\r\n";
+    EXPECT_EQ(TempDir::read(dir / "out.htm"), sjis(document) + "\r\n");
+    // The figure counts two bytes for every character of the document, without the
+    // file's last line end.
+    EXPECT_EQ(result->htmSize, u"変換後:" + text::formatReal(text::fromUtf8(document).size() * 2 / 1000.0) + u"KB");
 }
 
 TEST(ConversionRun, SecondWorkedExampleWithEveryBlock) {
@@ -108,11 +117,11 @@ TEST(ConversionRun, SecondWorkedExampleWithEveryBlock) {
 }
 
 TEST(ConversionRun, ReportCountsTwoBytesPerCharacter) {
-    auto at32000 = makeReport(1234, Text(32000, u'x'));
+    auto at32000 = makeReport(1234, 32000);
     EXPECT_EQ(at32000.txtSize, u"変換前:1.234KB");
     EXPECT_EQ(at32000.htmSize, u"変換後:64KB");
     EXPECT_FALSE(at32000.editEnabled);
-    auto at31999 = makeReport(500, Text(31999, u'日'));
+    auto at31999 = makeReport(500, 31999);
     EXPECT_EQ(at31999.txtSize, u"変換前:0.5KB");
     EXPECT_EQ(at31999.htmSize, u"変換後:63.998KB");
     EXPECT_TRUE(at31999.editEnabled);
@@ -129,13 +138,17 @@ TEST(ConversionRun, OutputOverTheSourceReplacesIt) {
 
 TEST(ConversionRun, UnreadableSourceWritesNothing) {
     TempDir dir;
-    auto s = plainAnswers();
-    s.HTMLCFile = text::fromPath(dir / "missing.txt");
-    s.HTMLFilePass = text::fromPath(dir / "out.htm");
-    auto result = runConversion(s);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().path, dir / "missing.txt");
-    EXPECT_FALSE(std::filesystem::exists(dir / "out.htm"));
+    // A pipe is refused at once rather than waited on.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    for (const char* name : {"missing.txt", "pipe"}) {
+        auto s = plainAnswers();
+        s.HTMLCFile = text::fromPath(dir / name);
+        s.HTMLFilePass = text::fromPath(dir / "out.htm");
+        auto result = runConversion(s);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().path, dir / name);
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.htm"));
+    }
 }
 
 TEST(ConversionRun, UnwritableDestinationKeepsTheOldPage) {
@@ -162,6 +175,88 @@ TEST(ConversionRun, SecondRunStartsTheDocumentAfresh) {
     const std::string first = TempDir::read(dir / "out.htm");
     ASSERT_TRUE(runConversion(s).ok());
     EXPECT_EQ(TempDir::read(dir / "out.htm"), first);
+}
+
+// A source of a few blocks, and a page already at the destination.
+struct LargeRun {
+    TempDir dir;
+    ConversionSettings s = plainAnswers();
+    std::string source;
+
+    LargeRun() {
+        for (int i = 0; source.size() < 3 * kBlockSize; ++i) source += "line " + std::to_string(i) + " & more\r\n";
+        s.HTMLCFile = text::fromPath(dir.write("in.txt", source));
+        s.HTMLFilePass = text::fromPath(dir.write("out.htm", "old page"));
+    }
+    std::filesystem::path sourcePath() const { return text::toPath(s.HTMLCFile); }
+    std::string pageNow() const { return TempDir::read(text::toPath(s.HTMLFilePass)); }
+    int filesInFolder() const {
+        int files = 0;
+        for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+        return files;
+    }
+    // The page the untouched source makes.
+    std::string expectedPage() {
+        std::string page;
+        testing::MemorySource memory(source);
+        EXPECT_TRUE(writePage(s, memory, [&](std::string_view chunk) { page.append(chunk); }).ok());
+        return page;
+    }
+};
+
+TEST(ConversionRun, ProgressRunsOverTheSourceUpToItsLength) {
+    LargeRun run;
+    std::vector<std::uint64_t> done;
+    auto result = runConversion(run.s, [&](std::uint64_t bytes, std::uint64_t total) {
+        EXPECT_EQ(total, run.source.size());
+        done.push_back(bytes);
+        return true;
+    });
+    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(result->has_value());
+    EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
+    EXPECT_GE(done.size(), 3u);
+    EXPECT_EQ(done.back(), run.source.size());
+}
+
+TEST(ConversionRun, StoppedRunKeepsTheOldPageAndLeavesNoTemporaryFile) {
+    LargeRun run;
+    auto result = runConversion(run.s, [](std::uint64_t done, std::uint64_t) { return done < kBlockSize; });
+    ASSERT_TRUE(result.ok());
+    EXPECT_FALSE(result->has_value());
+    EXPECT_EQ(run.pageNow(), "old page");
+    EXPECT_EQ(run.filesInFolder(), 2);
+
+    // Stopped at the very end, after the last block: still no page.
+    std::filesystem::remove(run.sourcePath().parent_path() / "out.htm");
+    result = runConversion(run.s, [&](std::uint64_t done, std::uint64_t total) { return done < total; });
+    ASSERT_TRUE(result.ok());
+    EXPECT_FALSE(result->has_value());
+    EXPECT_EQ(run.filesInFolder(), 1);
+}
+
+TEST(ConversionRun, SourceGrowingWhileReadGivesWhatWasThereAtTheStart) {
+    LargeRun run;
+    const std::string expected = run.expectedPage();
+    auto result = runConversion(run.s, [&](std::uint64_t, std::uint64_t) {
+        std::ofstream(run.sourcePath(), std::ios::app | std::ios::binary) << std::string(kBlockSize, 'x');
+        return true;
+    });
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(run.pageNow(), expected);
+}
+
+TEST(ConversionRun, SourceShrinkingWhileReadFailsAndKeepsTheOldPage) {
+    LargeRun run;
+    auto result = runConversion(run.s, [&](std::uint64_t done, std::uint64_t) {
+        if (done > 0) std::filesystem::resize_file(run.sourcePath(), kBlockSize);
+        return true;
+    });
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().path, run.sourcePath());
+    EXPECT_FALSE(result.error().reason.empty());
+    EXPECT_EQ(run.pageNow(), "old page");
+    EXPECT_EQ(run.filesInFolder(), 2);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
 
+#include "engine/body_text.h"
 #include "engine/conversion_settings.h"
+#include "platform/file_blocks.h"
 #include "text/codepage.h"
 
 namespace pelin::engine::testing {
@@ -27,5 +29,18 @@ inline ConversionSettings plainAnswers() {
 
 // Code page 932 bytes of a text written here in UTF-8.
 inline std::string sjis(std::string_view utf8) { return text::toCp932(text::fromUtf8(utf8)); }
+
+// A source held in memory.
+class MemorySource : public platform::BlockSource {
+public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    std::uint64_t length() const override { return bytes_.size(); }
+    platform::Result<std::size_t> readAt(std::uint64_t offset, std::span<char> into) override {
+        return bytes_.copy(into.data(), into.size(), static_cast<std::size_t>(offset));
+    }
+
+private:
+    std::string_view bytes_;
+};
 
 }  // namespace pelin::engine::testing

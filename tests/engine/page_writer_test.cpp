@@ -9,9 +9,12 @@ namespace {
 using testing::plainAnswers;
 using testing::sjis;
 
+// The page, read back as UTF-8 for the comparisons.
 std::string page(ConversionSettings s, std::string_view sourceBytes) {
-    buildDocument(s, sourceBytes);
-    return text::toUtf8(s.HTMLLine);
+    std::string bytes;
+    testing::MemorySource source(sourceBytes);
+    EXPECT_TRUE(writePage(s, source, [&](std::string_view chunk) { bytes.append(chunk); }).ok());
+    return text::toUtf8(text::fromCp932(bytes));
 }
 
 TEST(PageWriter, HeadStartTagFollowsTheLanguage) {

@@ -44,24 +44,5 @@ TEST(Utf8, RoundTripsEveryByte) {
     EXPECT_EQ(toUtf8(text), bytes);
 }
 
-TEST(Utf8, DetectionNeedsAMultiByteSequence) {
-    EXPECT_FALSE(looksLikeUtf8("plain ascii"));
-    EXPECT_TRUE(looksLikeUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
-    EXPECT_FALSE(looksLikeUtf8("\x93\xFA\x96\x7B"));  // 日本 in code page 932
-    EXPECT_FALSE(looksLikeUtf8("\xE6\x97"));            // cut off
-}
-
-TEST(SourceFile, PicksTheEncoding) {
-    auto encoding = [](std::string_view bytes) {
-        const SourceEncoding e = takeSourceEncoding(bytes);
-        return std::pair{e, std::string(bytes)};
-    };
-    using E = SourceEncoding;
-    EXPECT_EQ(encoding("\xEF\xBB\xBF" "A\xC3\x97"), std::pair(E::Utf8, std::string("A\xC3\x97")));
-    EXPECT_EQ(encoding("\xE6\x97\xA5"), std::pair(E::Utf8, std::string("\xE6\x97\xA5")));
-    EXPECT_EQ(encoding("\x93\xFA"), std::pair(E::Cp932, std::string("\x93\xFA")));
-    EXPECT_EQ(encoding("abc"), std::pair(E::Cp932, std::string("abc")));
-}
-
 }  // namespace
 }  // namespace pelin::text

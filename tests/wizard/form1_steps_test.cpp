@@ -238,5 +238,21 @@ TEST_F(StepsTest, FailedConversionWarnsStaysOnStepNineAndSavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
 }
 
+TEST_F(StepsTest, StoppedConversionStaysOnStepNineWithTheOldPage) {
+    writeIni({{"Setei", "Auto"}});
+    auto& f = load(writeFile("src.txt", "text"));
+    const std::string iniBefore = readBytes(iniPath());
+    writeFile("page.htm", "old page");
+    f.conversionProgress = [](std::uint64_t, std::uint64_t) { return false; };
+    convertTo(dir / "page.htm");
+    expectOnly(9);
+    expectButtons(true, true, true);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(f.lastConversionError);
+    EXPECT_TRUE(f.txtSize.caption.empty());
+    EXPECT_EQ(readBytes(dir / "page.htm"), "old page");
+    EXPECT_EQ(readBytes(iniPath()), iniBefore);
+}
+
 }  // namespace
 }  // namespace pelin::testing

@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "page_plan.h"
 #include "private_settings.h"
+#include "progress_line.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 #include "text/textfile.h"
@@ -95,8 +96,9 @@ public:
     WizardRun(settings::SettingsFile& ini, const std::filesystem::path& programFolder)
         : form_(services_, ini, {programFolder, /*keepSettingsFile=*/true}) {}
 
-    // Converts `source` into `page`: nothing, or why not.
-    std::optional<Failure> convert(const std::filesystem::path& source, const std::filesystem::path& page) {
+    // Converts `source` into `page`, its progress on `progress`: nothing, or why not.
+    std::optional<Failure> convert(const std::filesystem::path& source, const std::filesystem::path& page,
+                                   ProgressLine& progress) {
         const std::filesystem::path sourcePath = absolutePath(source);
         dialogs_.source = text::fromPath(sourcePath);
         dialogs_.destination = text::fromPath(absolutePath(page));
@@ -117,7 +119,10 @@ public:
         }
         for (int step = 1; step <= 8; ++step) form_.SubFoword.click();
         form_.HozonDialog.click();
+        form_.conversionProgress = progress.watch(source);
         form_.SubFoword.click();
+        form_.conversionProgress = {};
+        progress.clear();
         if (form_.CurrentStep == 10) return std::nullopt;
 
         const std::optional<platform::FileError>& error = form_.lastConversionError;
@@ -197,11 +202,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                               : planPage(request.sources.front(), request.destination, resolvedPath);
     settings::SettingsFile ini(answers.folder());
     WizardRun wizard(ini, programFolder);
+    ProgressLine progress(err);
     bool allConverted = true;
     for (const PlannedPage& planned : plan) {
         std::optional<Failure> failed;
         if (planned.clash != PlannedPage::Clash::None) failed = Failure{planned.source, clashText(planned)};
-        else failed = wizard.convert(planned.source, planned.page);
+        else failed = wizard.convert(planned.source, planned.page, progress);
         if (failed) {
             report(err, failed->path, failed->reason);
             allConverted = false;
