@@ -230,7 +230,7 @@ public:
     // The File menu's exit: asks the window system to close the window, which
     // then asks Form_QueryUnload() as for every other way of closing.
     void mnufileend_Click() { if (onRequestClose) onRequestClose(); }
-    // Writes the 35 answer keys; one warning when the file cannot be written.
+    // Writes every answer key; one warning when the file cannot be written.
     void SaveAllSettings();
     // One saved answer: where it stands in the settings file, how it is written,
     // where a save takes its value from (a field of the record as it was when its

@@ -118,6 +118,9 @@ std::span<const Form1::AnswerEntry> Form1::answerTable() {
         {S, u"Comment81S", K::CheckValue, checkValue<&Form1::Comment81>,
          intoCheckThen<&Form1::Comment81, &Form1::Comment81_Click>},
         {S, u"CommentS", K::Text, recordText<&Record::Comment>, intoBox<&Form1::txtComment>},
+        // Added after the first 35: a file without them loads the boxes unticked.
+        {S, u"URL61S", K::CheckValue, checkValue<&Form1::URL61>, intoCheck<&Form1::URL61>},
+        {S, u"Mail61S", K::CheckValue, checkValue<&Form1::Mail61>, intoCheck<&Form1::Mail61>},
     };
     return table;
 }

@@ -7,7 +7,7 @@ namespace pelin::wizard {
 
 void Form1::SaveAllSettings() {
     if (options_.keepSettingsFile) return;
-    // All 35 keys in one rewrite of the file: the same bytes as writing them one
+    // All the answer keys in one rewrite of the file: the same bytes as writing them one
     // by one, but either every answer is kept or none, and one failure gives one
     // warning.
     const std::vector<Answer> all = answers();

@@ -99,7 +99,7 @@ void Form1::finishConversion() {
     }
     if (!takeTypedDestination()) return;
 
-    // The seven values the page takes straight from the controls.
+    // The values the page takes straight from the controls.
     settings.Lang = static_cast<std::int16_t>(LangCombo.listIndex);
     settings.Charset = CharsetCombo.text;
     settings.CSSLink = txt_CSS.text;
@@ -108,6 +108,8 @@ void Form1::finishConversion() {
     settings.FixedBg = FIXEDCheck.value;
     settings.SpecialFont = Option71.value;
     settings.CommentOn = Comment81.value;
+    settings.URLLink = URL61.value;
+    settings.MailLink = Mail61.value;
 
     platform::Result<std::optional<engine::ConversionReport>> report = convert();
     lastConversionError.reset();

@@ -66,6 +66,27 @@ TEST_F(StepsTest, SecondExampleWithEveryOptionalBlock) {
     EXPECT_EQ(readBytes(dir / "page.htm"), cp932(kSecondExamplePage));
 }
 
+// The two link boxes of step 6 come back from the settings file and reach the
+// page; a file without their keys leaves them unticked.
+TEST_F(StepsTest, SavedLinkBoxesMakeTheBodysAddressesLinks) {
+    writeIni({{"BRS", "True"}, {"URL61S", "1"}, {"Mail61S", "1"}});
+    auto& f = load(writeFile("src.txt", "見て http://example.jp/a. と a@example.jp\r\n"));
+    EXPECT_EQ(f.URL61.value, 1);
+    EXPECT_EQ(f.Mail61.value, 1);
+    convertTo(dir / "page.htm");
+    ASSERT_EQ(f.CurrentStep, 10);
+    EXPECT_NE(readBytes(dir / "page.htm")
+                  .find(cp932("見て <A HREF=\"http://example.jp/a\">http://example.jp/a</A>. と "
+                              "<A HREF=\"mailto:a@example.jp\">a@example.jp</A><BR>\r\n")),
+              std::string::npos);
+
+    writeIni({{"BRS", "True"}});
+    auto& unticked = load(writeFile("src.txt", "http://example.jp/\r\n"));
+    EXPECT_EQ(unticked.URL61.value, 0);
+    convertTo(dir / "plain.htm");
+    EXPECT_NE(readBytes(dir / "plain.htm").find("\r\nhttp://example.jp/<BR>\r\n"), std::string::npos);
+}
+
 TEST_F(StepsTest, NextIsEnabledByAnyChangeOfThePathAndNeverDisabledByIt) {
     auto& f = load();  // the source dialog is cancelled
     expectButtons(false, false, false);
