@@ -95,6 +95,12 @@ public:
     std::optional<platform::FileError> lastConversionError;
     // Told how far a conversion run has come, and may stop it; empty: not asked.
     engine::ConversionProgress conversionProgress;
+    // Runs the conversion of a record: set by a window system that runs it off its
+    // own thread, showing its progress and letting the user stop it. Empty: the
+    // run happens here and now, telling conversionProgress.
+    using ConversionRunner =
+        std::function<platform::Result<std::optional<engine::ConversionReport>>(engine::ConversionSettings&)>;
+    ConversionRunner conversionRunner;
     // The menus drawn with pictures: attached at start-up, unhooked on closing.
     // Its pictures are ImageList1's, keyed by the menu captions.
     iconmenu::cIconMenu MainIconMenu;

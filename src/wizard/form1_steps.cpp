@@ -140,6 +140,7 @@ void Form1::finishConversion() {
 // window and its answers stay.
 platform::Result<std::optional<engine::ConversionReport>> Form1::convert() {
     try {
+        if (conversionRunner) return conversionRunner(settings);
         return engine::runConversion(settings, conversionProgress);
     } catch (const std::bad_alloc&) {
         Text().swap(settings.HTMLLine);

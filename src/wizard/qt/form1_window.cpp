@@ -16,6 +16,7 @@
 #include "form/qt/classic_look.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
+#include "wizard/qt/conversion_progress.h"
 #include "wizard/qt/form1_widgets.h"
 
 namespace pelin::wizard::qt {
@@ -62,6 +63,11 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
     }
     model_ = std::make_unique<Form1>(services_, ini, std::move(options));
     model_->onRequestClose = [this] { close(); };
+    model_->conversionRunner = [this](engine::ConversionSettings& settings) {
+        return convertWithProgress(this, settings, [](engine::ConversionSettings& s, const engine::ConversionProgress& p) {
+            return engine::runConversion(s, p);
+        });
+    };
 
     background_ = new Background(this);
     background_->setObjectName(QStringLiteral("Client"));
