@@ -33,13 +33,13 @@ TEST_F(CharacterDialogTest, ListsOrdinaryCharacterFilesByNameWhateverTheCase) {
     program.write("b.pcf", "PIC");
     program.write("a.pcf", "PIC");
     program.write("C.PCF", "PIC");
-    program.write("B.pcf", "PIC");
+    program.write("B2.pcf", "PIC");
     program.write(".hidden.pcf", "PIC");
     program.write("note.txt", "PIC");
     program.write("pcf", "PIC");
     std::filesystem::create_directory(program / "folder.pcf");
     dialog.Form_Load();
-    EXPECT_EQ(dialog.PCFFile.items, (std::vector<Text>{u"a.pcf", u"B.pcf", u"b.pcf", u"C.PCF"}));
+    EXPECT_EQ(dialog.PCFFile.items, (std::vector<Text>{u"a.pcf", u"b.pcf", u"B2.pcf", u"C.PCF"}));
     EXPECT_EQ(dialog.PCFFile.listIndex, -1);
     EXPECT_EQ(dialog.Image1.picture, nullptr);
 }
