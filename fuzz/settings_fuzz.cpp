@@ -125,7 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Text expected = pelin::settings::encodeValueText(value, holds) != value ? value
                           : unicode ? pelin::text::fromUtf8(pelin::text::toUtf8(value))
                                     : pelin::text::fromCp932(pelin::text::toCp932(value));
-    check(pelin::settings::readSettingFrom(*written, section, key) == pelin::text::cutToCp932Bytes(expected, pelin::settings::kMaxReadBytes),
+    check(pelin::settings::readSettingFrom(*written, section, key) ==
+              pelin::text::cutToCp932Bytes(expected, pelin::settings::kMaxReadBytes),
           "the written value does not read back");
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
         for (std::size_t k = 0; k < std::size(kKeys); ++k) {

@@ -28,9 +28,10 @@ bool haveDisplay() {
 
 int main(int argc, char** argv) {
     if (!haveDisplay()) {
-        std::fputs("pelin: 画面がありません (no display). "
-                   "Use pelin-convert to convert text files from the command line.\n",
-                   stderr);
+        std::fputs(
+            "pelin: 画面がありません (no display). "
+            "Use pelin-convert to convert text files from the command line.\n",
+            stderr);
         return 2;
     }
     QApplication application(argc, argv);

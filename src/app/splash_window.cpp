@@ -67,7 +67,8 @@ SplashWindow::SplashWindow(std::function<void()> showMain)
     placeLabel(*name, 1680, 480, 1455, 495);
     rule(this, "Line1", QRect(twips(1680), twips(960), twips(4200) - twips(1680), 1));
     rule(this, "Line2", QRect(twips(3000), twips(600), 1, twips(1320) - twips(600)));
-    QLabel* version = darkLabel(this, "Label2", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(15.75, true));
+    QLabel* version =
+        darkLabel(this, "Label2", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(15.75, true));
     // Its box runs past the window's right edge, which the font the window was
     // drawn for never reached; a wider font is made smaller until the text ends
     // inside the window as far from the edge as that font left it.

@@ -9,8 +9,8 @@
 
 #include "form/qt/bring_forward.h"
 #include "form/qt/classic_look.h"
-#include "version.h"
 #include "form/qt/qt_text.h"
+#include "version.h"
 
 namespace pelin::app {
 
@@ -54,8 +54,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QFon
 }  // namespace
 
 VersionWindow::VersionWindow()
-    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -82,7 +82,8 @@ VersionWindow::VersionWindow()
     fitLabelWidth(*description, 2175);
     placeLabel(*description, 240, 120, 2175, 255);
     placeLabel(*label(this, "Label1", QStringLiteral("ぺりん"), uiFont(21.75), kDarkGrey), 720, 480, 1335, 495);
-    placeLabel(*label(this, "Label3", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(12)), 960, 960, 975, 375);
+    placeLabel(*label(this, "Label3", QStringLiteral("Ver") + QString::fromLatin1(kVersion), uiFont(12)), 960, 960, 975,
+               375);
 
     QFont okFont = uiFont(14.25);
     okFont.setUnderline(true);
@@ -103,9 +104,15 @@ void VersionWindow::setOkColour(const QColor& colour) {
     ok_->setPalette(palette);
 }
 
-void VersionWindow::Label7_MouseMove() { setOkColour(kHoverColour); }
-void VersionWindow::Form_MouseMove() { setOkColour(Qt::black); }
-void VersionWindow::Label7_Click() { close(); }
+void VersionWindow::Label7_MouseMove() {
+    setOkColour(kHoverColour);
+}
+void VersionWindow::Form_MouseMove() {
+    setOkColour(Qt::black);
+}
+void VersionWindow::Label7_Click() {
+    close();
+}
 
 void VersionWindow::showEvent(QShowEvent* event) {
     setOkColour(Qt::black);

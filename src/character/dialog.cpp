@@ -7,8 +7,7 @@
 
 namespace pelin::character {
 
-Dialog::Dialog(DialogServices services, CharacterFolders folders)
-    : services_(services), folders_(std::move(folders)) {
+Dialog::Dialog(DialogServices services, CharacterFolders folders) : services_(services), folders_(std::move(folders)) {
     PCFFile.extension = ".pcf";
     PCFFile.toolTip = u"PCFファイルを選択してください";
     Label1.caption = u"プレビュー";
@@ -70,8 +69,9 @@ void Dialog::OKButton_Click() {
     if (path.empty()) return;
     if (platform::Result<> written = services_.ini.WriteSetting(settings::kSectionData, settings::kKeyCharacter, path);
         !written) {
-        services_.messageBox.show(form::fileErrorMessage(u"キャラクターの設定を保存できませんでした。", written.error()),
-                                  form::kMbWarning, form::kProgramTitle);
+        services_.messageBox.show(
+            form::fileErrorMessage(u"キャラクターの設定を保存できませんでした。", written.error()), form::kMbWarning,
+            form::kProgramTitle);
     }
     // A file that is no picture leaves the main window's character as it was.
     if (std::shared_ptr<form::Picture> picture = services_.pictures.load(text::toPath(path)))
@@ -83,6 +83,8 @@ void Dialog::CancelButton_Click() {
     if (onClose) onClose();
 }
 
-void Dialog::Redata_Click() { PCFFile.refresh(); }
+void Dialog::Redata_Click() {
+    PCFFile.refresh();
+}
 
 }  // namespace pelin::character

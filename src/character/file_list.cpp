@@ -16,7 +16,9 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+char16_t lowerAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 
 bool beforeIgnoringCase(TextView a, TextView b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -55,7 +57,8 @@ void FileListBox::refresh() {
     for (const std::filesystem::path& folder : folders)
         for (Text& name : listFiles(folder, extension)) found[std::move(name)] = folder;
     std::vector<std::pair<Text, std::filesystem::path>> listed(found.begin(), found.end());
-    std::sort(listed.begin(), listed.end(), [](const auto& a, const auto& b) { return listedBefore(a.first, b.first); });
+    std::sort(listed.begin(), listed.end(),
+              [](const auto& a, const auto& b) { return listedBefore(a.first, b.first); });
     items.clear();
     itemFolders.clear();
     listIndex = -1;

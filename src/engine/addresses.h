@@ -68,8 +68,8 @@ private:
     std::string_view bytes_;
     std::uint64_t offset_ = 0;
     bool last_ = false;
-    int before_ = kNone;      // the character before the block, when it is ASCII
-    std::size_t known_ = 0;   // an index where a character is known to start
+    int before_ = kNone;     // the character before the block, when it is ASCII
+    std::size_t known_ = 0;  // an index where a character is known to start
 };
 
 }  // namespace pelin::engine

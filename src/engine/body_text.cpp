@@ -14,11 +14,11 @@ namespace {
 TextView replacementFor(char16_t c) {
     if (c != u'&' && c < 0xB1) return {};  // most characters: one comparison
     switch (c) {
-        case u'&': return u"&amp;";
-        case u'\u00D7': return u"&times;";
-        case u'\u00F7': return u"&divide;";
-        case u'\u00B1': return u"&plusmn;";
-        default: return {};
+    case u'&': return u"&amp;";
+    case u'\u00D7': return u"&times;";
+    case u'\u00F7': return u"&divide;";
+    case u'\u00B1': return u"&plusmn;";
+    default: return {};
     }
 }
 

@@ -22,7 +22,9 @@ std::size_t withoutCutSequence(std::string_view bytes) {
 
 BodyWriter::BodyWriter(LineBreakMode mode, bool specialChars, Links links, text::SourceEncoding encoding,
                        platform::BlockSource& source, PageOutput& out)
-    : lines_{.text = mode == LineBreakMode::BR ? "<BR>\r\n" : mode == LineBreakMode::P ? "<P>\r\n" : "\r\n"},
+    : lines_{.text = mode == LineBreakMode::BR  ? "<BR>\r\n"
+                     : mode == LineBreakMode::P ? "<P>\r\n"
+                                                : "\r\n"},
       pre_(mode == LineBreakMode::PRE),
       specialChars_(specialChars),
       utf8_(encoding == text::SourceEncoding::Utf8),
@@ -58,8 +60,7 @@ std::size_t BodyWriter::take(std::string_view bytes, std::uint64_t offset, bool 
             nextAddress_ = i < bytes.size() ? addresses_->next(i) : std::nullopt;
             continue;
         }
-        const std::size_t end =
-            nextAddress_ ? static_cast<std::size_t>(nextAddress_->start - offset) : bytes.size();
+        const std::size_t end = nextAddress_ ? static_cast<std::size_t>(nextAddress_->start - offset) : bytes.size();
         const std::size_t taken = convert(bytes.substr(i, end - i), atEnd || end < bytes.size());
         if (taken == 0) break;  // a character cut off by the end of the block
         i += taken;

@@ -29,7 +29,7 @@ platform::Result<ConversionReport> runConversion(ConversionSettings& settings) {
 }
 
 platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
-                                                                 const ConversionProgress& progress) {
+                                                                const ConversionProgress& progress) {
     // The source is opened before the page is begun, so a missing source leaves
     // no trace. It may also be the destination: the page goes to a new file that
     // replaces it only at the end.

@@ -12,8 +12,8 @@ namespace pelin::engine {
 
 // What the wizard's last step shows after a run.
 struct ConversionReport {
-    Text txtSize;            // "変換前:" … "KB"
-    Text htmSize;            // "変換後:" … "KB"
+    Text txtSize;              // "変換前:" … "KB"
+    Text htmSize;              // "変換後:" … "KB"
     bool editEnabled = false;  // EditBottan: the page figure is below 64
 };
 
@@ -32,14 +32,13 @@ platform::Result<ConversionReport> runConversion(ConversionSettings& settings);
 // run it on a worker thread with its own copy of the record, and take the result
 // back on the window's thread.
 platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
-                                                                 const ConversionProgress& progress);
+                                                                const ConversionProgress& progress);
 
 // Writes the page made from `source` to `write`, a large piece at a time: the
 // head, the body, the afterword, and the one further CR LF that ends the file.
 // Sets settings.HTMLLine to the head. Gives the document's length in UTF-16 units
 // (the page without that last CR LF), or nothing when `progress` stopped it.
-platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& settings,
-                                                         platform::BlockSource& source,
+platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& settings, platform::BlockSource& source,
                                                          const platform::ChunkWriter& write,
                                                          const ConversionProgress& progress = {},
                                                          std::size_t blockSize = kBlockSize);

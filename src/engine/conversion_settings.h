@@ -15,9 +15,9 @@ struct ConversionSettings {
     std::int16_t Lang = 0;      // LangCombo position; 1..8 name a language
     Text WebTitle;
     Text HTMLKeyword01;
-    Text WebMidashi;            // empty: no Description line
-    std::int16_t NoRobot = 0;   // check value of Check1
-    Text DLColor;               // hover colour RRGGBB
+    Text WebMidashi;           // empty: no Description line
+    std::int16_t NoRobot = 0;  // check value of Check1
+    Text DLColor;              // hover colour RRGGBB
     std::int16_t OpenPageEf = 0;
     std::int16_t ClosePageEf = 0;
     Text Bodyfont;
@@ -25,26 +25,26 @@ struct ConversionSettings {
     Text Bodyalink;
     Text Bodyvlink;
     Text BgColor;
-    Text Bodyground;            // background image reference as typed
+    Text Bodyground;  // background image reference as typed
     std::int16_t TOPMpix = 0;
     std::int16_t LEFTMpix = 0;
     std::int16_t BASEFont = 0;
     std::int16_t BQuote = 0;
-    Text BR;                    // "True" or "False"
-    Text P;                     // "True" or "False"
-    Text Comment;               // afterword, may hold several lines
-    Text HTMLFilePass;          // full path of the page to write
+    Text BR;            // "True" or "False"
+    Text P;             // "True" or "False"
+    Text Comment;       // afterword, may hold several lines
+    Text HTMLFilePass;  // full path of the page to write
     // The page's head, up to where the body text starts, as written (after the
     // special-character pass). The body goes from the source to the file in
     // blocks and is never held, so the size report counts it as it is written.
     Text HTMLLine;
 
     // Mirrored from the wizard's controls when a run starts.
-    Text Charset;               // text of CharsetCombo
-    Text CSSLink;               // text of txt_CSS; empty: no LINK line
-    std::int16_t HoverOn = 0;   // DCheck1
-    std::int16_t PageEfOn = 0;  // DCheck2
-    std::int16_t FixedBg = 0;   // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
+    Text Charset;                  // text of CharsetCombo
+    Text CSSLink;                  // text of txt_CSS; empty: no LINK line
+    std::int16_t HoverOn = 0;      // DCheck1
+    std::int16_t PageEfOn = 0;     // DCheck2
+    std::int16_t FixedBg = 0;      // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
     std::int16_t SpecialFont = 0;  // Option71
     std::int16_t CommentOn = 0;    // Comment81
     std::int16_t URLLink = 0;      // URL61: 1 makes web addresses in the body links

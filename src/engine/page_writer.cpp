@@ -9,15 +9,15 @@ namespace {
 
 TextView startTag(std::int16_t lang) {
     switch (lang) {
-        case 1: return u"<HTML LANG=ja><HEAD>";
-        case 2: return u"<HTML LANG=en-US><HEAD>";
-        case 3: return u"<HTML LANG=en><HEAD>";
-        case 4: return u"<HTML LANG=zh><HEAD>";
-        case 5: return u"<HTML LANG=ko><HEAD>";
-        case 6: return u"<HTML LANG=ru><HEAD>";
-        case 7: return u"<HTML LANG=it><HEAD>";
-        case 8: return u"<HTML LANG=fr><HEAD>";
-        default: return u"<HTML><HEAD>";
+    case 1: return u"<HTML LANG=ja><HEAD>";
+    case 2: return u"<HTML LANG=en-US><HEAD>";
+    case 3: return u"<HTML LANG=en><HEAD>";
+    case 4: return u"<HTML LANG=zh><HEAD>";
+    case 5: return u"<HTML LANG=ko><HEAD>";
+    case 6: return u"<HTML LANG=ru><HEAD>";
+    case 7: return u"<HTML LANG=it><HEAD>";
+    case 8: return u"<HTML LANG=fr><HEAD>";
+    default: return u"<HTML><HEAD>";
     }
 }
 
@@ -43,10 +43,9 @@ constexpr TextView CRLF = u"\r\n";
 
 void appendBody(Document& doc, const ConversionSettings& s) {
     if (s.FixedBg == 0 || s.FixedBg == 1) {
-        doc << u"<BODY TEXT=#" << s.Bodyfont << u" LINK=#" << s.Bodylink << u" ALINK=#" << s.Bodyalink
-            << u" VLINK=#" << s.Bodyvlink << u" BGCOLOR=#" << s.BgColor << u" BACKGROUND=" << s.Bodyground
-            << u" TOPMARGIN=" << s.TOPMpix << u" LEFTMARGIN=" << s.LEFTMpix
-            << (s.FixedBg == 1 ? u" BGPROPERTIES=FIXED>" : u">") << CRLF;
+        doc << u"<BODY TEXT=#" << s.Bodyfont << u" LINK=#" << s.Bodylink << u" ALINK=#" << s.Bodyalink << u" VLINK=#"
+            << s.Bodyvlink << u" BGCOLOR=#" << s.BgColor << u" BACKGROUND=" << s.Bodyground << u" TOPMARGIN="
+            << s.TOPMpix << u" LEFTMARGIN=" << s.LEFTMpix << (s.FixedBg == 1 ? u" BGPROPERTIES=FIXED>" : u">") << CRLF;
     }
     doc << u"<BASEFONT SIZE=" << s.BASEFont << u">" << CRLF;
 }
@@ -67,15 +66,14 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     if (s.NoRobot == 1) doc << u"<META NAME=robots CONTENT=noindex,nofollow>" << CRLF << CRLF;
     if (!s.CSSLink.empty()) doc << u"<LINK REL=stylesheet HREF=" << s.CSSLink << u">" << CRLF << CRLF;
     if (s.HoverOn == 1) {
-        doc << u"<STYLE type=text/css><!--" << CRLF
-            << u"A:hover { text-decoration:underline; font-weight:bold; color:#" << s.DLColor << u"}" << CRLF
-            << u"--></STYLE>" << CRLF;
+        doc << u"<STYLE type=text/css><!--" << CRLF << u"A:hover { text-decoration:underline; font-weight:bold; color:#"
+            << s.DLColor << u"}" << CRLF << u"--></STYLE>" << CRLF;
     }
     if (s.PageEfOn == 1) {
-        doc << u"<META http-equiv=Page-Enter content=revealTrans(Duration=1.0,Transition=" << s.OpenPageEf
-            << u")>" << CRLF;
-        doc << u"<META http-equiv=Page-Exit content=revealTrans(Duration=1.0,Transition=" << s.ClosePageEf
-            << u")>" << CRLF;
+        doc << u"<META http-equiv=Page-Enter content=revealTrans(Duration=1.0,Transition=" << s.OpenPageEf << u")>"
+            << CRLF;
+        doc << u"<META http-equiv=Page-Exit content=revealTrans(Duration=1.0,Transition=" << s.ClosePageEf << u")>"
+            << CRLF;
     }
     doc << u"</HEAD>" << CRLF << CRLF;
     appendBody(doc, s);

@@ -32,13 +32,17 @@ struct Control {
     // The pointer moving over the control (outside its child controls); a
     // disabled control gets no mouse events.
     Handler onMouseMove;
-    void mouseMove() { if (enabled && onMouseMove) onMouseMove(); }
+    void mouseMove() {
+        if (enabled && onMouseMove) onMouseMove();
+    }
 };
 
 struct Label : Control {
     using Control::Control;
     Handler onClick;
-    void click() { if (enabled && onClick) onClick(); }
+    void click() {
+        if (enabled && onClick) onClick();
+    }
 };
 
 // A step frame or group box.
@@ -50,7 +54,9 @@ struct Button : Control {
     using Control::Control;
     Handler onClick;
     // A click by the user: ignored while the button is disabled.
-    void click() { if (enabled && onClick) onClick(); }
+    void click() {
+        if (enabled && onClick) onClick();
+    }
 };
 
 struct TextBox : Control {
@@ -59,7 +65,7 @@ struct TextBox : Control {
     int maxLength = 0;  // 0: no limit
     bool multiLine = false;
     bool imeOff = false;
-    std::int32_t selStart = 0;   // in UTF-16 units
+    std::int32_t selStart = 0;  // in UTF-16 units
     std::int32_t selLength = 0;
     Handler onChange;
     std::function<void(int keyAscii)> onKeyPress;
@@ -71,7 +77,9 @@ struct TextBox : Control {
     }
     // A key typed into the box; the window system passes on Enter (13), the one
     // key the program reacts to.
-    void keyPress(int keyAscii) { if (enabled && onKeyPress) onKeyPress(keyAscii); }
+    void keyPress(int keyAscii) {
+        if (enabled && onKeyPress) onKeyPress(keyAscii);
+    }
 };
 
 struct CheckBox : Control {
@@ -141,7 +149,9 @@ struct MenuItem : Control {
     bool separator = false;
     Text shortcut;  // e.g. u"Ctrl+Z"; empty for none
     Handler onClick;
-    void click() { if (enabled && visible && onClick) onClick(); }
+    void click() {
+        if (enabled && visible && onClick) onClick();
+    }
 };
 
 // A picture that the platform loaded; the core only keeps it and hands it on.

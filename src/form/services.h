@@ -14,7 +14,7 @@ constexpr int kMbYesNoCancel = 3;
 constexpr int kMbYesNo = 4;
 constexpr int kMbIconQuestion = 32;
 constexpr int kMbIconExclamation = 48;
-constexpr int kMbWarning = kMbOk | kMbIconExclamation;  // 48
+constexpr int kMbWarning = kMbOk | kMbIconExclamation;   // 48
 constexpr int kMbQuestion = kMbYesNo | kMbIconQuestion;  // 36
 constexpr int kAnswerOk = 1;
 constexpr int kAnswerCancel = 2;
@@ -58,9 +58,9 @@ public:
     int FilterIndex = 0;  // 1 is the first pair
     int Flags = 0;
     Text InitDir;
-    Text FileName;        // proposed name before, full path of the choice after
-    Text FileTitle;       // the chosen file's name without its folder
-    Text DefaultExt;      // added when the typed name has none
+    Text FileName;    // proposed name before, full path of the choice after
+    Text FileTitle;   // the chosen file's name without its folder
+    Text DefaultExt;  // added when the typed name has none
     std::int32_t Color = 0;
 
     bool ShowOpen() { return backend_->showOpen(*this); }

@@ -21,9 +21,8 @@ Text keyFold(TextView key) {
 }
 
 bool sameKey(TextView a, TextView b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
-               return upper(x) == upper(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return upper(x) == upper(y); });
 }
 
 bool ImageList::Add(Text key, std::shared_ptr<form::Picture> picture) {

@@ -29,7 +29,7 @@ struct MainWindowLink {
 class Form4 {
 public:
     static constexpr TextView kCaption = u"ぺりん－メモ帳";
-    static constexpr int kClientWidth = 586;   // pixels
+    static constexpr int kClientWidth = 586;  // pixels
     static constexpr int kClientHeight = 329;
 
     Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, MainWindowLink mainWindow);
@@ -59,22 +59,21 @@ public:
     form::MenuItem mnufile{"mnufile"}, mnufilea{"mnufilea"}, mnufileb{"mnufileb"}, mnufilehai1{"mnufilehai1"},
         mnufileend{"mnufileend"};
     form::MenuItem mnuedit{"mnuedit"}, mnueditun{"mnueditun"}, mnuedithai1{"mnuedithai1"}, mnueditt{"mnueditt"},
-        mnueditcut{"mnueditcut"}, mnueditpaste{"mnueditpaste"}, mnueditdel{"mnueditdel"},
-        mnuedithai2{"mnuedithai2"}, mnueditall{"mnueditall"}, mnuedithai3{"mnuedithai3"},
-        mnueditsentou{"mnueditsentou"};
+        mnueditcut{"mnueditcut"}, mnueditpaste{"mnueditpaste"}, mnueditdel{"mnueditdel"}, mnuedithai2{"mnuedithai2"},
+        mnueditall{"mnueditall"}, mnuedithai3{"mnuedithai3"}, mnueditsentou{"mnueditsentou"};
 
     // --- handlers ---
-    void mnuedit_Click();       // the 編集 menu drops down
-    void mnueditun_Click();     // 元に戻す
-    void mnueditt_Click();      // 切り取り
-    void mnueditcut_Click();    // コピー
-    void mnueditpaste_Click();  // 貼り付け
-    void mnueditdel_Click();    // 削除
-    void mnueditall_Click();    // すべての範囲を選択
-    void mnueditsentou_Click(); // 英単語の先頭を大文字変換
-    void mnufilea_Click();      // 上書き保存
-    void mnufileb_Click();      // 名前をつけて保存
-    void mnufileend_Click();    // 閉じる
+    void mnuedit_Click();        // the 編集 menu drops down
+    void mnueditun_Click();      // 元に戻す
+    void mnueditt_Click();       // 切り取り
+    void mnueditcut_Click();     // コピー
+    void mnueditpaste_Click();   // 貼り付け
+    void mnueditdel_Click();     // 削除
+    void mnueditall_Click();     // すべての範囲を選択
+    void mnueditsentou_Click();  // 英単語の先頭を大文字変換
+    void mnufilea_Click();       // 上書き保存
+    void mnufileb_Click();       // 名前をつけて保存
+    void mnufileend_Click();     // 閉じる
     // Writes Text1's text and one more CR LF to SavePath; reports a failure in a
     // message box and returns false.
     bool SaveToFile();

@@ -37,17 +37,21 @@ char16_t toLowerCase(char16_t c) {
 char16_t toUpperCase(char16_t c) {
     if (c == kGreekFinalSigma) return kGreekCapitalSigma;
     for (const CaseRange& r : kRanges)
-        if (c >= r.firstUpper + r.offset && c <= r.lastUpper + r.offset)
-            return static_cast<char16_t>(c - r.offset);
+        if (c >= r.firstUpper + r.offset && c <= r.lastUpper + r.offset) return static_cast<char16_t>(c - r.offset);
     return c;
 }
 
 bool isWordSeparator(char16_t c) {
     switch (c) {
-    case 0: case 9: case 10: case 11: case 12: case 13: case 32: case 0x3000:
-        return true;
-    default:
-        return false;
+    case 0:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 32:
+    case 0x3000: return true;
+    default: return false;
     }
 }
 

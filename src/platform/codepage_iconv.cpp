@@ -25,8 +25,7 @@ public:
         char* src = const_cast<char*>(in);  // iconv's signature is not const-correct
         char* dst = out;
         std::size_t outLeft = outBytes;
-        if (iconv(cd_, &src, &inBytes, &dst, &outLeft) == static_cast<std::size_t>(-1) || inBytes != 0)
-            return -1;
+        if (iconv(cd_, &src, &inBytes, &dst, &outLeft) == static_cast<std::size_t>(-1) || inBytes != 0) return -1;
         return static_cast<int>(outBytes - outLeft);
     }
 
@@ -58,6 +57,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SystemCodePage932> openSystemCodePage932() { return std::make_unique<IconvCodePage932>(); }
+std::unique_ptr<SystemCodePage932> openSystemCodePage932() {
+    return std::make_unique<IconvCodePage932>();
+}
 
 }  // namespace pelin::platform

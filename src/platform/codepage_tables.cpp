@@ -80,9 +80,15 @@ ConvertStatus cp932ToUtf16(const char*& in, std::size_t& inLeft, char16_t*& out)
             *dst++ = t.single[b];
             ++src;
         } else if (t.lead[b]) {
-            if (src + 1 == end) { status = ConvertStatus::Incomplete; break; }
+            if (src + 1 == end) {
+                status = ConvertStatus::Incomplete;
+                break;
+            }
             const char16_t u = t.dual[(b << 8) | src[1]];
-            if (u == kNone) { status = ConvertStatus::Invalid; break; }
+            if (u == kNone) {
+                status = ConvertStatus::Invalid;
+                break;
+            }
             *dst++ = u;
             src += 2;
         } else {

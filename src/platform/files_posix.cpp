@@ -42,7 +42,6 @@ FileError errorOf(const std::filesystem::path& path, int err) {
     return {path, std::generic_category().message(err), kindOf(err)};
 }
 
-
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());

@@ -56,7 +56,9 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-bool mayCreateIn(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+bool mayCreateIn(const std::filesystem::path& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
 
 // ".NAME.tmp-XXXXXX" beside `file`: hidden, and telling whose it was should one
 // ever be left (the name is cut so that the whole stays within a name's limit).
@@ -106,7 +108,9 @@ private:
 
 // Whether linkat can give an unnamed file a name: it needs /proc, which a
 // confined process may lack (asked each time: it can change under a process).
-bool canNameUnnamedFiles() { return ::access("/proc/self/fd", X_OK) == 0; }
+bool canNameUnnamedFiles() {
+    return ::access("/proc/self/fd", X_OK) == 0;
+}
 
 int openUnnamed(const std::filesystem::path& folder, mode_t mode) {
 #ifdef O_TMPFILE
@@ -274,7 +278,7 @@ Result<> replaceFileWith(const std::filesystem::path& path,
     const std::filesystem::path folder = folderOf(file);
 
     std::optional<struct stat> old;
-    if (struct stat st {}; ::lstat(file.c_str(), &st) == 0) old = st;
+    if (struct stat st{}; ::lstat(file.c_str(), &st) == 0) old = st;
     else if (errno != ENOENT) return errorOf(path, errno);
     if (old) {
         if (S_ISDIR(old->st_mode)) return errorOf(path, EISDIR);
@@ -293,8 +297,8 @@ Result<> replaceFileWith(const std::filesystem::path& path,
         scratchFolder = std::filesystem::temp_directory_path(ec);
         if (ec) return errorOf(path, ec.value());
     }
-    Result<NewFile> made = inPlace ? NewFile::scratch(scratchFolder, file)
-                                   : NewFile::beside(folder, file, old ? 0600 : 0666, path);
+    Result<NewFile> made =
+        inPlace ? NewFile::scratch(scratchFolder, file) : NewFile::beside(folder, file, old ? 0600 : 0666, path);
     if (!made) return made.error();
     NewFile& content = *made;
     if (!inPlace && old && !makeLike(content.fd(), *old)) {

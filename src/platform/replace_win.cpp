@@ -102,8 +102,8 @@ bool markForDeletion(HANDLE file, bool marked) {
 bool moveIntoPlace(const std::filesystem::path& temporary, const Target& target) {
     if (target.exists) {
         // Windows' ReplaceFileW keeps the old file's attributes, Wine's does not.
-        constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                               FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        constexpr DWORD kept =
+            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
         if (target.attributes & kept) ::SetFileAttributesW(temporary.c_str(), target.attributes & kept);
         if (::ReplaceFileW(target.file.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                            nullptr))
@@ -123,14 +123,14 @@ public:
     static Result<NewFile> in(const std::filesystem::path& folder, const std::filesystem::path& file,
                               const std::filesystem::path& errorPath) {
         static std::atomic<unsigned> count{0};
-        const std::wstring stem = L"." + file.filename().native().substr(0, 200) + L".tmp-" +
-                                  std::to_wstring(::GetCurrentProcessId()) + L"-";
+        const std::wstring stem =
+            L"." + file.filename().native().substr(0, 200) + L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-";
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             NewFile made(folder / (stem + std::to_wstring(count++)));
             // Others may delete it: so may the interrupt handler, on another thread.
-            made.handle_ = win::Handle(::CreateFileW(made.name_.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                                     FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                                     nullptr));
+            made.handle_ =
+                win::Handle(::CreateFileW(made.name_.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_DELETE,
+                                          nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (made.handle_.valid()) {
                 markForDeletion(made.handle_.get(), true);  // where the file system cannot, the name is removed
                 return made;

@@ -22,15 +22,15 @@ enum class FileErrorKind {
     DiskFull,            // no space left, or the user's quota is used up
     ReadOnlyFileSystem,  // the drive cannot be written at all
     NameTooLong,
-    TooManyLinks,        // symbolic links that lead in a circle, or too many of them
-    Busy,                // another program holds it
-    InputOutput,         // the device failed
-    NotRegularFile,      // a pipe, device or socket: nothing the program reads or replaces
-    TooLarge,            // over the size the program accepts for this file
+    TooManyLinks,    // symbolic links that lead in a circle, or too many of them
+    Busy,            // another program holds it
+    InputOutput,     // the device failed
+    NotRegularFile,  // a pipe, device or socket: nothing the program reads or replaces
+    TooLarge,        // over the size the program accepts for this file
     OutOfMemory,
-    ContentNotKept,      // the file's content could not be kept as it is (see the writer)
-    Cancelled,           // the producer of a new file gave up (see replaceFileWith)
-    ShrankWhileRead,     // the file became shorter than it was when it was opened
+    ContentNotKept,   // the file's content could not be kept as it is (see the writer)
+    Cancelled,        // the producer of a new file gave up (see replaceFileWith)
+    ShrankWhileRead,  // the file became shorter than it was when it was opened
 };
 
 struct FileError {

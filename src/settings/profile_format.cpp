@@ -24,7 +24,9 @@ struct Line {
     ParsedLine parsed;
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool isLeadByte(char c, Encoding encoding) {
     const auto b = static_cast<unsigned char>(c);
@@ -46,7 +48,9 @@ std::size_t findChar(std::string_view s, char wanted, Encoding encoding) {
     return std::string_view::npos;
 }
 
-char foldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char foldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b, Encoding encoding) {
     if (a.size() != b.size()) return false;
@@ -129,14 +133,14 @@ private:
     std::size_t pos_;
 };
 
-bool holdsLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool holdsLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 // True when `line` reads back as key `key` holding `value`.
-bool readsBackAsKey(std::string_view line, std::string_view key, std::string_view value,
-                    Encoding encoding) {
+bool readsBackAsKey(std::string_view line, std::string_view key, std::string_view value, Encoding encoding) {
     const ParsedLine parsed = parseLine(line, encoding);
-    return parsed.kind == LineKind::Key && parsed.name == key &&
-           readForm(line.substr(parsed.valueOffset)) == value;
+    return parsed.kind == LineKind::Key && parsed.name == key && readForm(line.substr(parsed.valueOffset)) == value;
 }
 
 // The line end for lines the program adds: CR alone in a file that ends its lines
@@ -144,7 +148,8 @@ bool readsBackAsKey(std::string_view line, std::string_view key, std::string_vie
 // in any other.
 std::string_view lineEndFor(std::string_view file) {
     const std::size_t cr = file.find('\r');
-    const bool crAlone = cr != std::string_view::npos && cr + 1 < file.size() && file.find('\n') == std::string_view::npos;
+    const bool crAlone =
+        cr != std::string_view::npos && cr + 1 < file.size() && file.find('\n') == std::string_view::npos;
     return crAlone ? kLineEnd.substr(0, 1) : kLineEnd;
 }
 
@@ -162,8 +167,8 @@ Encoding detectEncoding(std::string_view file) {
     return text::startsWithUtf8Bom(file) ? Encoding::Utf8 : Encoding::Cp932;
 }
 
-std::optional<std::string> findValue(std::string_view file, std::string_view section,
-                                     std::string_view key, Encoding encoding) {
+std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key,
+                                     Encoding encoding) {
     LineCursor cursor(file, encoding);
     Line line;
     bool inSection = false;
@@ -186,9 +191,8 @@ std::string storedForm(std::string_view value) {
     return std::string(value);
 }
 
-std::optional<std::string> withValue(std::string_view file, std::string_view section,
-                                     std::string_view key, std::string_view value,
-                                     Encoding encoding) {
+std::optional<std::string> withValue(std::string_view file, std::string_view section, std::string_view key,
+                                     std::string_view value, Encoding encoding) {
     const std::string stored = storedForm(value);
     const std::string header = "[" + std::string(section) + "]";
     const std::string keyLine = std::string(key) + "=" + stored;

@@ -31,8 +31,8 @@ Encoding detectEncoding(std::string_view file);
 
 // The value of `key` in `section` as stored (blanks trimmed, one pair of quotes
 // removed); nothing when the section or the key is missing.
-std::optional<std::string> findValue(std::string_view file, std::string_view section,
-                                     std::string_view key, Encoding encoding);
+std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key,
+                                     Encoding encoding);
 
 // The form in which `value` is stored after "=" so that findValue returns it.
 std::string storedForm(std::string_view value);
@@ -42,8 +42,7 @@ std::string storedForm(std::string_view value);
 // end of the file. Nothing when the names or the value cannot be stored so that
 // they read back (a line break, "=" in a key, "]" in a section name, blanks at a
 // name's ends).
-std::optional<std::string> withValue(std::string_view file, std::string_view section,
-                                     std::string_view key, std::string_view value,
-                                     Encoding encoding);
+std::optional<std::string> withValue(std::string_view file, std::string_view section, std::string_view key,
+                                     std::string_view value, Encoding encoding);
 
 }  // namespace pelin::settings::profile

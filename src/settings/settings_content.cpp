@@ -47,8 +47,7 @@ Text readSettingFrom(std::string_view file, TextView section, TextView key) {
     return text::cutToCp932Bytes(decodeValueText(stored), kMaxReadBytes);
 }
 
-std::optional<std::string> writeSettingTo(std::string_view file, TextView section, TextView key,
-                                          TextView value) {
+std::optional<std::string> writeSettingTo(std::string_view file, TextView section, TextView key, TextView value) {
     if (const std::optional<text::ByteOrder> order = text::utf16ByteOrder(file)) {
         if (!canWriteInto(file)) return std::nullopt;
         const std::optional<std::string> written = writeSettingTo(utf8FormOf(file, *order), section, key, value);

@@ -25,7 +25,6 @@ bool canWriteInto(std::string_view file);
 
 // The file's bytes with the key set to `value`; nothing when the section or key
 // name cannot be stored (see profile::withValue) or canWriteInto is false.
-std::optional<std::string> writeSettingTo(std::string_view file, TextView section, TextView key,
-                                          TextView value);
+std::optional<std::string> writeSettingTo(std::string_view file, TextView section, TextView key, TextView value);
 
 }  // namespace pelin::settings

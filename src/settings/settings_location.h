@@ -1,9 +1,8 @@
 #pragma once
 // Where "Pelin.ini" lives, for the desktop program and the command-line converter
-// alike, and where the user's own characters are looked for, so that both read the answers the wizard saved. A copy of the program run
-// from its own folder keeps its answers next to itself, as users of the program
-// expect; an installed copy cannot write there and keeps them in the user's
-// configuration folder instead.
+// alike, and where the user's own characters are looked for, so that both read the answers the wizard saved. A copy of
+// the program run from its own folder keeps its answers next to itself, as users of the program expect; an installed
+// copy cannot write there and keeps them in the user's configuration folder instead.
 #include <filesystem>
 
 namespace pelin::settings {

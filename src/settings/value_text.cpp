@@ -71,23 +71,23 @@ Text encodeValueText(TextView value, ValueFile file) {
         const char16_t c = value[i];
         const auto [code, units] = text::characterAt(value.substr(i));
         switch (c) {
-            case u'\\': out += u"\\\\"; break;
-            case u'\r': out += u"\\r"; break;
-            case u'\n': out += u"\\n"; break;
-            case u'\0': out += u"\\0"; break;
-            default:
-                if (text::isRawByte(c)) {
-                    out += u"\\x";
-                    appendHex(c - text::kRawByteBase, 2, out);
-                } else if (!holds(file, value.substr(i, units))) {
-                    out += u"\\u{";
-                    int digits = 1;
-                    while (digits < 6 && (code >> (digits * 4)) != 0) ++digits;
-                    appendHex(code, digits, out);
-                    out += u'}';
-                } else {
-                    out += value.substr(i, units);
-                }
+        case u'\\': out += u"\\\\"; break;
+        case u'\r': out += u"\\r"; break;
+        case u'\n': out += u"\\n"; break;
+        case u'\0': out += u"\\0"; break;
+        default:
+            if (text::isRawByte(c)) {
+                out += u"\\x";
+                appendHex(c - text::kRawByteBase, 2, out);
+            } else if (!holds(file, value.substr(i, units))) {
+                out += u"\\u{";
+                int digits = 1;
+                while (digits < 6 && (code >> (digits * 4)) != 0) ++digits;
+                appendHex(code, digits, out);
+                out += u'}';
+            } else {
+                out += value.substr(i, units);
+            }
         }
         i += units;
     }
@@ -106,27 +106,27 @@ Text decodeValueText(TextView stored) {
             continue;
         }
         switch (stored[i + 1]) {
-            case u'\\': out += u'\\'; break;
-            case u'r': out += u'\r'; break;
-            case u'n': out += u'\n'; break;
-            case u'0': out += u'\0'; break;
-            case u'x':
-                if (const int byte = hexByte(stored.substr(i + 2)); byte >= 0x80) {
-                    out += static_cast<char16_t>(text::kRawByteBase + byte);
-                    i += 2;
-                    break;
-                }
-                out += c;
-                continue;
-            case u'u':
-                if (const auto [code, length] = codePointInBraces(stored.substr(i + 2)); length > 0) {
-                    text::appendCharacter(code, out);
-                    i += length;
-                    break;
-                }
-                out += c;
-                continue;
-            default: out += c; continue;  // not an escape: the "\" stands for itself
+        case u'\\': out += u'\\'; break;
+        case u'r': out += u'\r'; break;
+        case u'n': out += u'\n'; break;
+        case u'0': out += u'\0'; break;
+        case u'x':
+            if (const int byte = hexByte(stored.substr(i + 2)); byte >= 0x80) {
+                out += static_cast<char16_t>(text::kRawByteBase + byte);
+                i += 2;
+                break;
+            }
+            out += c;
+            continue;
+        case u'u':
+            if (const auto [code, length] = codePointInBraces(stored.substr(i + 2)); length > 0) {
+                text::appendCharacter(code, out);
+                i += length;
+                break;
+            }
+            out += c;
+            continue;
+        default: out += c; continue;  // not an escape: the "\" stands for itself
         }
         ++i;
     }

@@ -79,13 +79,25 @@ void appendUtf8(char32_t c, std::string& out) {
 std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     unsigned char b0 = b(0);
-    if (b0 < 0x80) { c = b0; return 1; }
+    if (b0 < 0x80) {
+        c = b0;
+        return 1;
+    }
     std::size_t n;
     char32_t min;
-    if (b0 >= 0xC2 && b0 <= 0xDF) { n = 2; c = b0 & 0x1F; min = 0x80; }
-    else if (b0 >= 0xE0 && b0 <= 0xEF) { n = 3; c = b0 & 0x0F; min = 0x800; }
-    else if (b0 >= 0xF0 && b0 <= 0xF4) { n = 4; c = b0 & 0x07; min = 0x10000; }
-    else return 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2;
+        c = b0 & 0x1F;
+        min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3;
+        c = b0 & 0x0F;
+        min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4;
+        c = b0 & 0x07;
+        min = 0x10000;
+    } else return 0;
     if (s.size() < n) return 0;
     for (std::size_t i = 1; i < n; ++i) {
         if ((b(i) & 0xC0) != 0x80) return 0;
@@ -95,7 +107,9 @@ std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     return n;
 }
 
-void appendFromCp932(std::string_view bytes, Text& out) { decodeStretch(bytes, out); }
+void appendFromCp932(std::string_view bytes, Text& out) {
+    decodeStretch(bytes, out);
+}
 
 Text fromCp932(std::string_view bytes) {
     Text out;
@@ -104,7 +118,9 @@ Text fromCp932(std::string_view bytes) {
     return out;
 }
 
-void appendToCp932(TextView text, std::string& out) { encodeStretch(text, out); }
+void appendToCp932(TextView text, std::string& out) {
+    encodeStretch(text, out);
+}
 
 std::string toCp932(TextView text) {
     std::string out;

@@ -130,8 +130,7 @@ void Form1::registerControls() {
     add(K::MenuItem, mnuoptionhai1, &mnuoption);
     add(K::MenuItem, mnuoptioninternetoption, &mnuoption);
     add(K::MenuItem, mnuhelp, nullptr);
-    for (form::MenuItem* m : {&mnuhelphelp, &mnuhelpreadme, &mnuhelphai1, &mnuhelpver})
-        add(K::MenuItem, *m, &mnuhelp);
+    for (form::MenuItem* m : {&mnuhelphelp, &mnuhelpreadme, &mnuhelphai1, &mnuhelpver}) add(K::MenuItem, *m, &mnuhelp);
 }
 
 void Form1::wireHandlers() {
@@ -185,18 +184,18 @@ void Form1::wireHandlers() {
 }
 
 form::Frame& Form1::frameOf(int step) {
-    form::Frame* frames[] = {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5,
-                             &Frame6, &Frame7, &Frame8, &Frame9, &Frame10};
+    form::Frame* frames[] = {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5, &Frame6, &Frame7, &Frame8, &Frame9, &Frame10};
     return *frames[step - 1];
 }
 
 form::Label& Form1::labelOf(int step) {
-    form::Label* labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5,
-                             &Label6, &Label7, &Label8, &Label9, &Label10};
+    form::Label* labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10};
     return *labels[step - 1];
 }
 
-Text Form1::readSetting(TextView section, TextView key) const { return ini_.ReadSetting(section, key); }
+Text Form1::readSetting(TextView section, TextView key) const {
+    return ini_.ReadSetting(section, key);
+}
 
 platform::Result<> Form1::writeSetting(TextView section, TextView key, TextView value) {
     if (options_.keepSettingsFile) return {};

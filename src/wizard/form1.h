@@ -178,12 +178,11 @@ public:
     form::Label Label17{"Label17"}, txtSize{"txtSize"}, htmSize{"htmSize"};
     form::Button SeteiMynu{"SeteiMynu"}, EditBottan{"EditBottan"}, StartFrame{"StartFrame"};
     // Menus.
-    form::MenuItem mnufile{"mnufile"}, mnufileopen{"mnufileopen"}, mnufilehai1{"mnufilehai1"},
-        mnufilepro{"mnufilepro"}, mnufilehai2{"mnufilehai2"}, mnufileend{"mnufileend"};
-    form::MenuItem mnuoption{"mnuoption"}, mnuoptioncharcter{"mnuoptioncharcter"},
-        mnuoptionhozon{"mnuoptionhozon"}, mnuoptionhozonAuto{"mnuoptionhozonAuto"},
-        mnuoptionhozonMnyu{"mnuoptionhozonMnyu"}, mnuoptionhai1{"mnuoptionhai1"},
-        mnuoptioninternetoption{"mnuoptioninternetoption"};
+    form::MenuItem mnufile{"mnufile"}, mnufileopen{"mnufileopen"}, mnufilehai1{"mnufilehai1"}, mnufilepro{"mnufilepro"},
+        mnufilehai2{"mnufilehai2"}, mnufileend{"mnufileend"};
+    form::MenuItem mnuoption{"mnuoption"}, mnuoptioncharcter{"mnuoptioncharcter"}, mnuoptionhozon{"mnuoptionhozon"},
+        mnuoptionhozonAuto{"mnuoptionhozonAuto"}, mnuoptionhozonMnyu{"mnuoptionhozonMnyu"},
+        mnuoptionhai1{"mnuoptionhai1"}, mnuoptioninternetoption{"mnuoptioninternetoption"};
     form::MenuItem mnuhelp{"mnuhelp"}, mnuhelphelp{"mnuhelphelp"}, mnuhelpreadme{"mnuhelpreadme"},
         mnuhelphai1{"mnuhelphai1"}, mnuhelpver{"mnuhelpver"};
 
@@ -235,7 +234,9 @@ public:
     bool Form_QueryUnload();
     // The File menu's exit: asks the window system to close the window, which
     // then asks Form_QueryUnload() as for every other way of closing.
-    void mnufileend_Click() { if (onRequestClose) onRequestClose(); }
+    void mnufileend_Click() {
+        if (onRequestClose) onRequestClose();
+    }
     // Writes every answer key; one warning when the file cannot be written.
     void SaveAllSettings();
     // One saved answer: where it stands in the settings file, how it is written,
@@ -265,8 +266,8 @@ public:
     void mnuhelpver_Click();
     void mnuoptioninternetoption_Click();
 
-    static constexpr std::int32_t kCurrentStepColour = 65280;   // green
-    static constexpr std::int32_t kOtherStepColour = 8421504;   // grey
+    static constexpr std::int32_t kCurrentStepColour = 65280;  // green
+    static constexpr std::int32_t kOtherStepColour = 8421504;  // grey
     static constexpr std::int32_t kSample31Colour = 16744576;
 
 private:

@@ -13,26 +13,44 @@ using Record = engine::ConversionSettings;
 
 // Where a save takes a value from.
 template <auto Field>
-Text recordText(const Form1& f) { return f.settings.*Field; }
+Text recordText(const Form1& f) {
+    return f.settings.*Field;
+}
 template <auto Field>
-Text recordNumber(const Form1& f) { return text::formatInteger(f.settings.*Field); }
+Text recordNumber(const Form1& f) {
+    return text::formatInteger(f.settings.*Field);
+}
 template <auto Value>
-Text windowText(const Form1& f) { return f.*Value; }
+Text windowText(const Form1& f) {
+    return f.*Value;
+}
 template <auto Box>
-Text boxText(const Form1& f) { return (f.*Box).text; }
+Text boxText(const Form1& f) {
+    return (f.*Box).text;
+}
 template <auto List>
-Text listPosition(const Form1& f) { return text::formatInteger((f.*List).listIndex); }
+Text listPosition(const Form1& f) {
+    return text::formatInteger((f.*List).listIndex);
+}
 template <auto Box>
-Text checkValue(const Form1& f) { return text::formatInteger((f.*Box).value); }
+Text checkValue(const Form1& f) {
+    return text::formatInteger((f.*Box).value);
+}
 
 // What the start-up fills from a stored text. A text that does not convert
 // leaves the control as it was.
 template <auto Box>
-void intoBox(Form1& f, TextView stored) { (f.*Box).setText(Text(stored)); }
+void intoBox(Form1& f, TextView stored) {
+    (f.*Box).setText(Text(stored));
+}
 template <auto Field>
-void intoRecord(Form1& f, TextView stored) { f.settings.*Field = Text(stored); }
+void intoRecord(Form1& f, TextView stored) {
+    f.settings.*Field = Text(stored);
+}
 template <auto Value>
-void intoWindow(Form1& f, TextView stored) { f.*Value = Text(stored); }
+void intoWindow(Form1& f, TextView stored) {
+    f.*Value = Text(stored);
+}
 template <auto List>
 void intoList(Form1& f, TextView stored) {
     if (std::optional<std::int64_t> n = wholeNumber(stored)) (f.*List).setListIndex(*n);

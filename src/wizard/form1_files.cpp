@@ -62,15 +62,15 @@ bool Form1::takeSource(const Text& path) {
     settings.FileSize = static_cast<std::int32_t>(*length);
     if (settings.FileSize > 0)
         txtHTMLSize.caption = u"ファイルサイズ : " + text::formatReal(settings.FileSize / 1000.0) + u"KB";
-    else
-        txtHTMLSize.caption = u"ファイルサイズ : ???? KB";
+    else txtHTMLSize.caption = u"ファイルサイズ : ???? KB";
 
     // The folder of the chosen file: the path up to and including its last
     // folder separator.
     const std::size_t cut = path.find_last_of(platform::kFolderSeparators);
     // Where the last source lay only saves the user a few clicks; not keeping it
     // is not worth a message.
-    (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder, cut == Text::npos ? Text() : path.substr(0, cut + 1));
+    (void)writeSetting(settings::kSectionSetei, settings::kKeySourceFolder,
+                       cut == Text::npos ? Text() : path.substr(0, cut + 1));
     mnufilepro.enabled = true;
     lastSourceChoice.chosen = true;
     return true;
@@ -163,7 +163,9 @@ bool Form1::takeTypedDestination() {
     return true;
 }
 
-void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
+void Form1::Comment81_Click() {
+    txtComment.visible = Comment81.value == 1;
+}
 
 void Form1::EditBottan_Click() {
     // A page that cannot be read opens an empty notepad, as a missing one does,

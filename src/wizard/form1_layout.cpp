@@ -25,7 +25,7 @@ void Form1::setUpControls() {
 
     // Step list, help box and navigation.
     set(MainmenuTitle, u"変換行程");
-    const TextView stepCaptions[10] = {u"ファイル選択", u"基本設定", u"DHTML設定", u"BODY設定", u"ページスタイル",
+    const TextView stepCaptions[10] = {u"ファイル選択", u"基本設定",   u"DHTML設定", u"BODY設定",     u"ページスタイル",
                                        u"文章設定",     u"オプション", u"あとがき",  u"ファイル保存", u"終了"};
     for (int step = 1; step <= 10; ++step) {
         form::Label& label = labelOf(step);

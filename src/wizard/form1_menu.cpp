@@ -1,13 +1,15 @@
 // The menu commands beside the wizard: file properties, the readme, the
 // character and version windows, and the Internet options.
-#include "text/textfile.h"
-#include "wizard/form1.h"
 #include "form/messages.h"
 #include "text/lines.h"
+#include "text/textfile.h"
+#include "wizard/form1.h"
 
 namespace pelin::wizard {
 
-void Form1::mnufilepro_Click() { services_.shell.showFileProperties(txtHTML.text); }
+void Form1::mnufilepro_Click() {
+    services_.shell.showFileProperties(txtHTML.text);
+}
 
 void Form1::mnuhelpreadme_Click() {
     const std::filesystem::path path = options_.programFolder / "readme.txt";
@@ -21,9 +23,13 @@ void Form1::mnuhelpreadme_Click() {
     services_.windows.showNotepad(text::linesWithCrLf(*content), Text());
 }
 
-void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }
+void Form1::mnuoptioncharcter_Click() {
+    services_.windows.showCharacterDialog();
+}
 
-void Form1::mnuhelpver_Click() { services_.windows.showVersionWindow(); }
+void Form1::mnuhelpver_Click() {
+    services_.windows.showVersionWindow();
+}
 
 void Form1::mnuoptioninternetoption_Click() {
     if (!services_.shell.showInternetOptions())

@@ -1,7 +1,7 @@
 // When the answers are kept: the save mode menu, the manual save button, the
 // automatic save after a conversion, and closing the window (which saves nothing).
-#include "wizard/form1.h"
 #include "form/messages.h"
+#include "wizard/form1.h"
 
 namespace pelin::wizard {
 
@@ -19,7 +19,8 @@ void Form1::SaveAllSettings() {
 }
 
 void Form1::warnSettingsNotSaved(const platform::FileError& error) {
-    services_.messageBox.show(form::fileErrorMessage(u"設定を保存できませんでした。", error), form::kMbWarning, form::kProgramTitle);
+    services_.messageBox.show(form::fileErrorMessage(u"設定を保存できませんでした。", error), form::kMbWarning,
+                              form::kProgramTitle);
 }
 
 void Form1::mnuoptionhozonAuto_Click() {
@@ -40,7 +41,9 @@ void Form1::mnuoptionhozonMnyu_Click() {
     SeteiMynu.enabled = true;
 }
 
-void Form1::SeteiMynu_Click() { SaveAllSettings(); }
+void Form1::SeteiMynu_Click() {
+    SaveAllSettings();
+}
 
 bool Form1::Form_QueryUnload() {
     if (services_.messageBox.show(u"終了しますか？", form::kMbQuestion, u"終了") != form::kAnswerYes) return false;

@@ -9,6 +9,7 @@
 namespace pelin::wizard {
 namespace {
 
+// clang-format off
 constexpr TextView kLanguages[] = {
     u"特に指定しない",          u"日本語　　　(ja)", u"アメリカ英語(en-US)", u"イギリス英語(en)",
     u"中国語　　　(zh)",        u"韓国語　　　(ko)", u"ロシア語　　(ru)",   u"イタリア語　(it)",
@@ -21,6 +22,7 @@ constexpr TextView kTransitions[] = {
     u"舞台の幕閉じる",       u"舞台の幕開く",         u"シャッター上下閉める", u"シャッター上下開ける",
     u"斜めアニメーション①", u"斜めアニメーション②", u"斜めアニメーション③", u"斜めアニメーション④",
     u"横線ノイズ",           u"縦線ノイズ"};
+// clang-format on
 constexpr TextView kBaseFontSizes[] = {u" 7", u" 8", u"10(標準)", u"12", u"15", u"20", u"30"};
 
 template <std::size_t N>

@@ -2,10 +2,10 @@
 // copied into the settings record as each step is left.
 #include <new>
 
+#include "form/messages.h"
 #include "text/codepage.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
-#include "form/messages.h"
 #include "wizard/step_texts.h"
 #include "wizard/values.h"
 
@@ -13,7 +13,9 @@ namespace pelin::wizard {
 
 // Every step frame stands in the same place of the window (the window system
 // lays them over each other); showing one is all it takes.
-void Form1::showFrame(form::Frame& frame) { frame.visible = true; }
+void Form1::showFrame(form::Frame& frame) {
+    frame.visible = true;
+}
 
 void Form1::enterStep(int from, int to) {
     frameOf(from).visible = false;
@@ -62,9 +64,7 @@ void Form1::copyAnswersOfStep(int step) {
         s.OpenPageEf = static_cast<std::int16_t>(Combo31.listIndex + 1);
         s.ClosePageEf = static_cast<std::int16_t>(Combo32.listIndex + 1);
         break;
-    case 4:
-        s.Bodyground = BackgroundTitle.text;
-        break;
+    case 4: s.Bodyground = BackgroundTitle.text; break;
     case 5:
         // A margin that is empty, not a number or out of range keeps the value
         // of the previous pass.
@@ -81,20 +81,21 @@ void Form1::copyAnswersOfStep(int step) {
     case 8:
         if (Comment81.value == 1) s.Comment = txtComment.text;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void Form1::finishConversion() {
     if (txtHozon.text.empty()) {
-        services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning, form::kProgramTitle);
+        services_.messageBox.show(u"ファイルの保存先を決めてから[次へ]を押してください", form::kMbWarning,
+                                  form::kProgramTitle);
         return;
     }
     if (settings.HTMLCFile.empty()) {
-        services_.messageBox.show(u"変換するテキストファイルが選択されていません。\r\n"
-                                  u"[ファイル選択]に戻ってファイルを選んでください。",
-                                  form::kMbWarning, form::kProgramTitle);
+        services_.messageBox.show(
+            u"変換するテキストファイルが選択されていません。\r\n"
+            u"[ファイル選択]に戻ってファイルを選んでください。",
+            form::kMbWarning, form::kProgramTitle);
         return;
     }
     if (!takeTypedDestination()) return;

@@ -1,10 +1,10 @@
 // The page style inputs: margins shown in centimetres, and the background image.
 #include <cmath>
 
+#include "form/messages.h"
 #include "text/numbers.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
-#include "form/messages.h"
 #include "wizard/values.h"
 
 namespace pelin::wizard {
@@ -20,8 +20,12 @@ void showCentimetres(const form::TextBox& box, form::Label& label) {
 
 }  // namespace
 
-void Form1::txtTOPM_Change() { showCentimetres(txtTOPM, mm51); }
-void Form1::txtLEFTM_Change() { showCentimetres(txtLEFTM, mm52); }
+void Form1::txtTOPM_Change() {
+    showCentimetres(txtTOPM, mm51);
+}
+void Form1::txtLEFTM_Change() {
+    showCentimetres(txtLEFTM, mm52);
+}
 
 void Form1::Command46_Click() {
     CommonDialog1.Filter = u"画像ファイル(*.gif,*.jpg,*.jpeg,*.png)|*.gif;*.jpg;*.jpeg;*.png|すべてのファイル(*.*)|*.*";
@@ -44,9 +48,10 @@ void Form1::Command46_Click() {
     } else {
         txtCGSize.caption = u"ファイルサイズ : ???? KB";
     }
-    services_.messageBox.show(u"背景画像を正しく表示させるには、\r\nHTMLファイルと同じフォルダに置いてください。\r\n\r\n"
-                              u"もしくは手動でパスを書き直してください。",
-                              form::kMbWarning, u"背景画像のパスについて");
+    services_.messageBox.show(
+        u"背景画像を正しく表示させるには、\r\nHTMLファイルと同じフォルダに置いてください。\r\n\r\n"
+        u"もしくは手動でパスを書き直してください。",
+        form::kMbWarning, u"背景画像のパスについて");
 }
 
 }  // namespace pelin::wizard

@@ -10,7 +10,8 @@ namespace pelin::wizard {
 inline const text::Text kWindowTitle = text::Text(u"ぺりん Ver") + kVersionText;
 
 inline constexpr text::TextView kStartHelpText =
-    u"ぺりんが起動しました。\r\nHTML変換したいテキストファイルを選択してください。\r\n下の選択ボタンから選択してください。";
+    u"ぺりんが起動しました。\r\nHTML変換したいテキストファイルを選択してください。\r\n下の選択ボタンから選択してくださ"
+    u"い。";
 inline constexpr text::TextView kReturnHelpText =
     u"再度変換作業が出来ます。\r\nHTML変換したいテキストファイルを選択してください。\r\n"
     u"下の選択ボタンか、ドラッグ＆ドロップで下枠に持ってきてください。";
@@ -27,20 +28,13 @@ inline text::TextView helpText(int step) {
     case 4:
         return u"BODYタグの設定をします。\r\nここでページの大まかなデザインが決まります。\r\n"
                u"文字色の入力は必須ではありません。もし未入力ならブラウザの基本設定に準じます。";
-    case 5:
-        return u"ページのスタイル設定をします。\r\n文章の縦横余白や、文字の基本サイズを決めることができます。";
-    case 6:
-        return u"文章の設定をします。\r\n改行を表現するのに使うタグを設定できます。";
-    case 7:
-        return u"オプション設定をします。\r\n特殊フォントをWebで使えるように変換します。";
-    case 8:
-        return u"あとがきを入力できます。\r\n文末に表示されないコメントを挿入できます。";
-    case 9:
-        return u"HTML変換したファイルの保存先を指定してください。\r\n";
-    case 10:
-        return u"お疲れさまです。\r\n指定のファイルに変換が終了しました。";
-    default:
-        return kReturnHelpText;
+    case 5: return u"ページのスタイル設定をします。\r\n文章の縦横余白や、文字の基本サイズを決めることができます。";
+    case 6: return u"文章の設定をします。\r\n改行を表現するのに使うタグを設定できます。";
+    case 7: return u"オプション設定をします。\r\n特殊フォントをWebで使えるように変換します。";
+    case 8: return u"あとがきを入力できます。\r\n文末に表示されないコメントを挿入できます。";
+    case 9: return u"HTML変換したファイルの保存先を指定してください。\r\n";
+    case 10: return u"お疲れさまです。\r\n指定のファイルに変換が終了しました。";
+    default: return kReturnHelpText;
     }
 }
 

@@ -39,6 +39,8 @@ std::optional<bool> truthValue(text::TextView text) {
     return *value != 0;
 }
 
-text::Text truthText(bool value) { return value ? u"True" : u"False"; }
+text::Text truthText(bool value) {
+    return value ? u"True" : u"False";
+}
 
 }  // namespace pelin::wizard

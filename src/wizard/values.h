@@ -24,5 +24,4 @@ std::optional<bool> truthValue(text::TextView text);
 // "True" or "False".
 text::Text truthText(bool value);
 
-
 }  // namespace pelin::wizard

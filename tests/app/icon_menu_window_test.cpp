@@ -1,12 +1,12 @@
 // The main window's menus on the screen: drawn by the icon menus, item by item,
 // and answering typed letters from their access keys.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
 
@@ -143,8 +143,7 @@ TEST_F(IconMenuWindowTest, TheOpenMenuIsPaintedByTheOwnerDrawing) {
     EXPECT_EQ(at(item.left() + 17, item.top() + 9), colour(QPalette::Dark));
     // The unselected item below is not highlighted anywhere.
     const QRect next = option->actionGeometry(action("mnuoptionhozon"));
-    for (int x = next.left(); x < next.right(); x += 7)
-        EXPECT_NE(at(x, next.top() + 1), highlight) << x;
+    for (int x = next.left(); x < next.right(); x += 7) EXPECT_NE(at(x, next.top() + 1), highlight) << x;
 }
 
 // A highlighted checked item stamps its mark in the highlighted text colour on

@@ -3,12 +3,12 @@
 // its picture.
 #include "app/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "character/qt/character_dialog.h"
 #include "form/qt/qt_text.h"
@@ -39,8 +39,8 @@ TEST_F(MainWindowLinks, TheNotepadSavesToThePageItShowsAndNotOverTheNextOne) {
     notepad::qt::ProgramNotepad notepad(platform.dialogs);
     form::qt::QtWindowService windows;
     windows.notepad = [notepad](form::TextView text, form::TextView file) mutable { notepad.show(text, file); };
-    form::Services withNotepad{platform.messages, platform.dialogs, platform.pictures,
-                               platform.clipboard, platform.shell,  windows};
+    form::Services withNotepad{platform.messages,  platform.dialogs, platform.pictures,
+                               platform.clipboard, platform.shell,   windows};
     wizard::qt::Form1Window wizard(withNotepad, ini, {program.path(), false});
     linkNotepad(notepad, wizard);
 

@@ -1,10 +1,10 @@
 #include "app/splash_window.h"
 
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace pelin::app {
 namespace {

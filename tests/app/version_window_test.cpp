@@ -1,10 +1,10 @@
 #include "app/version_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "form/qt/window_service.h"
 

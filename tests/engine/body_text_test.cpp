@@ -68,7 +68,11 @@ TEST(BodyText, CharactersWithTwoCodesComeOutInTheCodeWindowsPrefers) {
 }
 
 TEST(BodyText, Utf8SourcesWithAndWithoutTheMark) {
-    EXPECT_EQ(bodyBytes("\xEF\xBB\xBF" "A\xC3\x97" "B\r\n", LineBreakMode::BR, true), "A&times;B<BR>\r\n");
+    EXPECT_EQ(bodyBytes("\xEF\xBB\xBF"
+                        "A\xC3\x97"
+                        "B\r\n",
+                        LineBreakMode::BR, true),
+              "A&times;B<BR>\r\n");
     EXPECT_EQ(bodyBytes("\xE6\x97\xA5\r\n", LineBreakMode::BR), sjis("日<BR>\r\n"));
 }
 
@@ -95,6 +99,7 @@ TEST(BodyText, OneVeryLongLine) {
 // the pass's symbols, invalid and cut-off bytes, every kind of line end; in code
 // page 932 or in UTF-8 with a few stray bytes.
 std::string awkwardSource(std::mt19937& rng) {
+    // clang-format off
     static const std::vector<std::string> cp932 = {
         "a", "Z", "&", "<", " ", "\r", "\n", "\r\n", std::string(1, '\0'), "\x81\x7E", "\x81\x80", "\x81\x7D",
         "\x82\xA0", "\x93\xFA", "\x83\x5C", "\xEE\xEF", "\x87\x90", "\xED\x40", "\xB1", "\x80", "\xA0", "\xFD",
@@ -102,6 +107,7 @@ std::string awkwardSource(std::mt19937& rng) {
     static const std::vector<std::string> utf8 = {
         "a", "&", " ", "\r", "\n", "\r\n", "\xE6\x97\xA5", "\xC3\x97", "\xC3\xB7", "\xC2\xB1", "\xF0\x9F\x98\x80",
         "\xED\x95\x9C", "\xE2\x85\xB0", "\xEF\xBD\xB1", "\xE3\x81\x82"};
+    // clang-format on
     static const std::vector<std::string> strays = {"\xFF", "\xE6\x97", "\xC3", "\x80", "\xED\xA0\x80"};
     const unsigned kind = rng() % 4;
     std::string src = kind == 3 && rng() % 2 ? "\xEF\xBB\xBF" : "";
@@ -123,8 +129,8 @@ TEST(BodyText, StreamedBodyMatchesTheWholeDocumentConversion) {
                 const BodyBytes expected = testing::referenceBody(src, mode, pass);
                 for (std::size_t blockSize : {std::size_t{8}, std::size_t{9}, std::size_t{61}, kBlockSize}) {
                     ASSERT_EQ(body(src, mode, pass, blockSize), expected)
-                        << "source " << n << ", mode " << static_cast<int>(mode) << ", pass " << pass
-                        << ", blocks of " << blockSize;
+                        << "source " << n << ", mode " << static_cast<int>(mode) << ", pass " << pass << ", blocks of "
+                        << blockSize;
                 }
             }
         }

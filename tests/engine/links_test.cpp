@@ -107,10 +107,12 @@ TEST(Links, PageTakesTheChoicesFromTheRecord) {
 // second byte looks like one of them; in code page 932 or UTF-8.
 std::string nearAddresses(std::mt19937& rng) {
     static const std::vector<std::string> pieces = {
-        "http://", "HTTPS://", "ftp://", "http:/", "ttp://", "h", "x", "a.b", "example", ".com", ".c", ".jp", "co",
-        "@", "@x.", "-", "_", "..", ".", ",", ";", ":", "!", "?", "'", "(", ")", "&", "/", "%", "+", "~", "#",
-        " ", "\r\n", "\r", "\n", "\"", "<", "1", "\x81\x69", "\x81\x42", "\x83\x68", "\x83\x41", "\x83\x40",
-        "\x83\x5C", "\x81\x7E", "\xEE\xEF", "\xB1", "\x81", "\xFF"};
+        "http://",  "HTTPS://", "ftp://",   "http:/", "ttp://",   "h",        "x",        "a.b",      "example",
+        ".com",     ".c",       ".jp",      "co",     "@",        "@x.",      "-",        "_",        "..",
+        ".",        ",",        ";",        ":",      "!",        "?",        "'",        "(",        ")",
+        "&",        "/",        "%",        "+",      "~",        "#",        " ",        "\r\n",     "\r",
+        "\n",       "\"",       "<",        "1",      "\x81\x69", "\x81\x42", "\x83\x68", "\x83\x41", "\x83\x40",
+        "\x83\x5C", "\x81\x7E", "\xEE\xEF", "\xB1",   "\x81",     "\xFF"};
     static const std::vector<std::string> utf8 = {"\xEF\xBC\x88", "\xE3\x80\x82", "\xC3\x97", "\xF0\x9F\x98\x80"};
     const bool isUtf8 = rng() % 3 == 0;
     std::string source;

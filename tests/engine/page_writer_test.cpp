@@ -19,8 +19,11 @@ std::string page(ConversionSettings s, std::string_view sourceBytes) {
 
 TEST(PageWriter, HeadStartTagFollowsTheLanguage) {
     auto s = plainAnswers();
-    for (auto [lang, tag] : {std::pair{0, "<HTML><HEAD>"}, {9, "<HTML><HEAD>"}, {-1, "<HTML><HEAD>"},
-                             {5, "<HTML LANG=ko><HEAD>"}, {8, "<HTML LANG=fr><HEAD>"}}) {
+    for (auto [lang, tag] : {std::pair{0, "<HTML><HEAD>"},
+                             {9, "<HTML><HEAD>"},
+                             {-1, "<HTML><HEAD>"},
+                             {5, "<HTML LANG=ko><HEAD>"},
+                             {8, "<HTML LANG=fr><HEAD>"}}) {
         s.Lang = static_cast<std::int16_t>(lang);
         EXPECT_EQ(page(s, "").rfind(std::string(tag) + "\r\n<TITLE>", 0), 0u) << lang;
     }

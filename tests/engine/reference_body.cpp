@@ -9,12 +9,24 @@
 namespace pelin::engine::testing {
 namespace {
 
-bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
-bool isAlnum(char16_t c) { return isLetter(c) || (c >= u'0' && c <= u'9'); }
-bool isOneOf(char16_t c, TextView set) { return set.find(c) != TextView::npos; }
-bool isUrlChar(char16_t c) { return isAlnum(c) || isOneOf(c, u"-._~:/?#[]@!$&'()*+,;=%"); }
-bool isLocalChar(char16_t c) { return isAlnum(c) || isOneOf(c, u"._%+-"); }
-bool isDomainChar(char16_t c) { return isAlnum(c) || c == u'-'; }
+bool isLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+bool isAlnum(char16_t c) {
+    return isLetter(c) || (c >= u'0' && c <= u'9');
+}
+bool isOneOf(char16_t c, TextView set) {
+    return set.find(c) != TextView::npos;
+}
+bool isUrlChar(char16_t c) {
+    return isAlnum(c) || isOneOf(c, u"-._~:/?#[]@!$&'()*+,;=%");
+}
+bool isLocalChar(char16_t c) {
+    return isAlnum(c) || isOneOf(c, u"._%+-");
+}
+bool isDomainChar(char16_t c) {
+    return isAlnum(c) || c == u'-';
+}
 
 bool startsWithNoCase(TextView text, TextView start) {
     if (text.size() < start.size()) return false;
@@ -36,10 +48,8 @@ std::optional<std::size_t> webAddressAt(TextView line, std::size_t i) {
         const TextView address = line.substr(i, end - i);
         const auto count = [&](char16_t c) { return std::count(address.begin(), address.end(), c); };
         const char16_t last = address.back();
-        if (isOneOf(last, u".,;:!?'") || (last == u')' && count(u')') > count(u'(')))
-            --end;
-        else
-            break;
+        if (isOneOf(last, u".,;:!?'") || (last == u')' && count(u')') > count(u'('))) --end;
+        else break;
     }
     if (end - i <= scheme) return std::nullopt;
     return end;
@@ -103,8 +113,9 @@ void appendLine(TextView line, bool specialChars, Links links, Text& out) {
 
 BodyBytes referenceBody(std::string_view sourceBytes, LineBreakMode mode, bool specialChars, Links links) {
     const text::SourceEncoding encoding = text::takeSourceEncoding(sourceBytes);
-    const TextView tag = mode == LineBreakMode::BR ? TextView(u"<BR>") : mode == LineBreakMode::P ? TextView(u"<P>")
-                                                                                                    : TextView();
+    const TextView tag = mode == LineBreakMode::BR  ? TextView(u"<BR>")
+                         : mode == LineBreakMode::P ? TextView(u"<P>")
+                                                    : TextView();
     Text out;
     if (mode == LineBreakMode::PRE) appendPassed(u"<PRE>\r\n", specialChars, out);
     text::forEachLine(sourceBytes, [&](std::string_view bytes) {

@@ -102,7 +102,9 @@ public:
     const FakeMenuItem& itemAt(MenuHandle menu, int position) const {
         return menus_.at(menu).at(static_cast<std::size_t>(position));
     }
-    FakeMenuItem& itemAt(MenuHandle menu, int position) { return menus_.at(menu).at(static_cast<std::size_t>(position)); }
+    FakeMenuItem& itemAt(MenuHandle menu, int position) {
+        return menus_.at(menu).at(static_cast<std::size_t>(position));
+    }
     int drawMenuBarCount(WindowHandle window) const { return windows_.at(window).drawMenuBar; }
     WindowProcedure* procedure(WindowHandle window) const { return windows_.at(window).procedure; }
     RecordingProcedure& ownProcedure(WindowHandle window) { return *windows_.at(window).own; }

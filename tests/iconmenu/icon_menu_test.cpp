@@ -114,10 +114,10 @@ TEST_F(IconMenuTest, ScansDepthFirstParentsBeforeChildren) {
 }
 
 TEST_F(IconMenuTest, IdComesFromTheItemOrElseFromHowItWasAddressed) {
-    host.appendPopup(bar, u"ファイル(&F)");             // no ID: addressed by position 0
-    host.appendPopup(bar, u"編集(&E)");                 // no ID: addressed by position 1
-    host.appendPopup(bar, u"表示(&V)", 77);             // a submenu item with an ID of its own
-    host.appendCommand(bar, u"実行(&G)", 42);           // a command on the bar
+    host.appendPopup(bar, u"ファイル(&F)");    // no ID: addressed by position 0
+    host.appendPopup(bar, u"編集(&E)");        // no ID: addressed by position 1
+    host.appendPopup(bar, u"表示(&V)", 77);    // a submenu item with an ID of its own
+    host.appendCommand(bar, u"実行(&G)", 42);  // a command on the bar
     attach();
 
     const auto items = recorded();
@@ -151,9 +151,9 @@ TEST_F(IconMenuTest, SplitsItemTextIntoCaptionShortcutAndAccessKey) {
         {u"貼り付け(&P)", u"Ctrl+V", u"P"},  // everything from the NUL on is gone
         {u"切り取り(&T)", u"", u"T"},        // so is a tab after the NUL
         {u"バージョン情報", u"", u""},
-        {u"e&xit && &quit", u"", u"x"},      // the first "&" counts, case kept
-        {u"A", u"B\tC", u""},                // the first tab splits
-        {u"末尾&", u"", u""},                // nothing after the "&"
+        {u"e&xit && &quit", u"", u"x"},  // the first "&" counts, case kept
+        {u"A", u"B\tC", u""},            // the first tab splits
+        {u"末尾&", u"", u""},            // nothing after the "&"
     };
     const auto items = recorded();
     ASSERT_EQ(items.size(), std::size(expected) + 1);
@@ -194,8 +194,9 @@ TEST_F(IconMenuTest, TextLongerThanTheBufferArrivesCutOnACharacterBoundary) {
 }
 
 TEST_F(IconMenuTest, ImageIndexIsThePositionOfTheCaptionsPicture) {
-    const auto list = makeImageList(16, 16, {u"HTML変換するファイルを選択...(&O)", u"Readmeを見る(&R)",
-                                              u"キャラクター変更...(&C)", u"バージョン情報...(&V)"});
+    const auto list = makeImageList(16, 16,
+                                    {u"HTML変換するファイルを選択...(&O)", u"Readmeを見る(&R)",
+                                     u"キャラクター変更...(&C)", u"バージョン情報...(&V)"});
     EXPECT_EQ(menu.GetImageIndex(u"Readmeを見る(&R)"), -1);  // no list yet
     menu.MenuDefaultImage(&list);
 
@@ -328,10 +329,10 @@ TEST_F(IconMenuTest, HookingTwiceKeepsOneHookAndUnhookingRestoresTheProcedureBef
 TEST_F(IconMenuTest, RepeatedCaptionsAreKeptUnderKeysOfTheirOwn) {
     const MenuHandle file = host.appendPopup(bar, u"ファイル(&F)");
     host.appendCommand(file, u"Open(&O)", 1);
-    host.appendCommand(file, u"open(&o)", 2);   // the same caption but for case
-    host.appendCommand(file, u"Open(&O)", 3);   // the very same caption
+    host.appendCommand(file, u"open(&o)", 2);  // the same caption but for case
+    host.appendCommand(file, u"Open(&O)", 3);  // the very same caption
     host.appendCommand(file, u"ｏｐｅｎ", 4);
-    host.appendCommand(file, u"ＯＰＥＮ", 5);   // full-width, case aside
+    host.appendCommand(file, u"ＯＰＥＮ", 5);  // full-width, case aside
     host.appendCommand(file, u"閉じる(&C)", 6);
     attach();
 
@@ -368,8 +369,8 @@ TEST_F(IconMenuTest, ItemsThatCannotBeReadOrCountedAreSkipped) {
     host.appendPopup(bar, u"ヘルプ(&H)");
     attach();
 
-    EXPECT_EQ(recordedCaptions(), (std::vector<Text>{u"ファイル(&F)", u"開く(&O)", u"終了(&X)", u"壊れた(&B)",
-                                                     u"ヘルプ(&H)"}));
+    EXPECT_EQ(recordedCaptions(),
+              (std::vector<Text>{u"ファイル(&F)", u"開く(&O)", u"終了(&X)", u"壊れた(&B)", u"ヘルプ(&H)"}));
     EXPECT_EQ(menu.item(u"終了(&X)")->Index, 2);  // the skipped item took no index
     EXPECT_EQ(menu.item(u"終了(&X)")->Position, 2);
     EXPECT_EQ(host.itemAt(file, 1).type, 0u);

@@ -19,7 +19,9 @@ using Calls = std::vector<PaintCall>;
 constexpr unsigned kCaption = DT_SINGLELINE | DT_VCENTER;
 constexpr unsigned kShortcut = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
 
-Rect moved(Rect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+Rect moved(Rect r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 Rect indented(Rect r, int by) {
     r.left += by;
     return r;
@@ -43,8 +45,8 @@ protected:
     MenuHandle bar = host.createMenu();
     WindowHandle window = host.createWindow(bar);
     ImageList list = makeImageList(16, 16,
-                                   {u"HTML変換するファイルを選択...(&O)", u"Readmeを見る(&R)", u"キャラクター変更...(&C)",
-                                    u"バージョン情報...(&V)", u"ツール(&T)"});
+                                   {u"HTML変換するファイルを選択...(&O)", u"Readmeを見る(&R)",
+                                    u"キャラクター変更...(&C)", u"バージョン情報...(&V)", u"ツール(&T)"});
     MenuHandle file = host.appendPopup(bar, u"ファイル(&F)");
     MenuHandle help = host.appendPopup(bar, u"ヘルプ(&H)");
     MenuHandle tools = host.appendPopup(bar, u"ツール(&T)");
@@ -105,11 +107,11 @@ TEST_F(MenuDrawingTest, Style1HighlightsASelectedItemBesideItsRaisedPicture) {
 
 TEST_F(MenuDrawingTest, SelectedItemWithoutPictureIsHighlightedAcrossItsWidth) {
     draw(u"自動保存(&A)", ODS_SELECTED, item);
-    EXPECT_EQ(painter.calls(), (Calls{
-                                   PaintCall::fill(item, sys(COLOR_HIGHLIGHT)),
-                                   PaintCall::label(u"自動保存(&A)", indented(item, 22), kCaption,
-                                                    sys(COLOR_HIGHLIGHTTEXT)),
-                               }));
+    EXPECT_EQ(painter.calls(),
+              (Calls{
+                  PaintCall::fill(item, sys(COLOR_HIGHLIGHT)),
+                  PaintCall::label(u"自動保存(&A)", indented(item, 22), kCaption, sys(COLOR_HIGHLIGHTTEXT)),
+              }));
 }
 
 TEST_F(MenuDrawingTest, UnselectedItemsShowCaptionAndPictureInBlackOnTheMenu) {
@@ -168,12 +170,12 @@ TEST_F(MenuDrawingTest, SelectionLooksOfTheOtherStyles) {
 TEST_F(MenuDrawingTest, BarEntriesKeepTheMenuColoursWhenSelected) {
     // Without a picture the caption starts 4 pixels in.
     draw(u"ファイル(&F)", ODS_SELECTED, barItem);
-    EXPECT_EQ(painter.calls(), (Calls{
-                                   PaintCall::fill(barItem, sys(COLOR_MENU)),
-                                   PaintCall::label(u"ファイル(&F)", indented(barItem, 4), kCaption,
-                                                    sys(COLOR_MENUTEXT)),
-                                   PaintCall::frame(barItem, BDR_RAISEDINNER),
-                               }));
+    EXPECT_EQ(painter.calls(),
+              (Calls{
+                  PaintCall::fill(barItem, sys(COLOR_MENU)),
+                  PaintCall::label(u"ファイル(&F)", indented(barItem, 4), kCaption, sys(COLOR_MENUTEXT)),
+                  PaintCall::frame(barItem, BDR_RAISEDINNER),
+              }));
     painter.clear();
     draw(u"ファイル(&F)", 0, barItem);
     EXPECT_EQ(painter.calls(), (Calls{
@@ -184,14 +186,14 @@ TEST_F(MenuDrawingTest, BarEntriesKeepTheMenuColoursWhenSelected) {
     // With a picture it is laid out like a drop-down item.
     painter.clear();
     draw(u"ツール(&T)", ODS_SELECTED, barItem);
-    EXPECT_EQ(painter.calls(), (Calls{
-                                   PaintCall::frame(cellOf(barItem), BDR_RAISEDINNER),
-                                   PaintCall::fill(indented(barItem, 20), sys(COLOR_MENU)),
-                                   PaintCall::label(u"ツール(&T)", indented(barItem, 22), kCaption,
-                                                    sys(COLOR_MENUTEXT)),
-                                   PaintCall::image(&list, 4, barItem.left + 1, barItem.top + 1, true),
-                                   PaintCall::frame(indented(barItem, 20), BDR_RAISEDINNER),
-                               }));
+    EXPECT_EQ(painter.calls(),
+              (Calls{
+                  PaintCall::frame(cellOf(barItem), BDR_RAISEDINNER),
+                  PaintCall::fill(indented(barItem, 20), sys(COLOR_MENU)),
+                  PaintCall::label(u"ツール(&T)", indented(barItem, 22), kCaption, sys(COLOR_MENUTEXT)),
+                  PaintCall::image(&list, 4, barItem.left + 1, barItem.top + 1, true),
+                  PaintCall::frame(indented(barItem, 20), BDR_RAISEDINNER),
+              }));
 }
 
 TEST_F(MenuDrawingTest, DisabledItemIsEmbossedAndNeverHighlighted) {
@@ -200,14 +202,13 @@ TEST_F(MenuDrawingTest, DisabledItemIsEmbossedAndNeverHighlighted) {
     for (std::uint32_t state : {ODS_GRAYED, ODS_DISABLED, ODS_GRAYED | ODS_SELECTED}) {
         painter.clear();
         draw(u"Readmeを見る(&R)", state, item);
-        EXPECT_EQ(painter.calls(),
-                  (Calls{
-                      PaintCall::label(u"Readmeを見る(&R)", text, kCaption, sys(COLOR_BTNHIGHLIGHT)),
-                      PaintCall::label(u"F1", shortcutOf(text), kShortcut, sys(COLOR_BTNHIGHLIGHT)),
-                      PaintCall::label(u"Readmeを見る(&R)", raised, kCaption, sys(COLOR_BTNSHADOW)),
-                      PaintCall::label(u"F1", shortcutOf(raised), kShortcut, sys(COLOR_BTNSHADOW)),
-                      PaintCall::image(&list, 1, item.left + 1, item.top + 1, false),
-                  }))
+        EXPECT_EQ(painter.calls(), (Calls{
+                                       PaintCall::label(u"Readmeを見る(&R)", text, kCaption, sys(COLOR_BTNHIGHLIGHT)),
+                                       PaintCall::label(u"F1", shortcutOf(text), kShortcut, sys(COLOR_BTNHIGHLIGHT)),
+                                       PaintCall::label(u"Readmeを見る(&R)", raised, kCaption, sys(COLOR_BTNSHADOW)),
+                                       PaintCall::label(u"F1", shortcutOf(raised), kShortcut, sys(COLOR_BTNSHADOW)),
+                                       PaintCall::image(&list, 1, item.left + 1, item.top + 1, false),
+                                   }))
             << "state " << state;
         EXPECT_EQ(painter.textColor(), sys(COLOR_MENUTEXT));
     }

@@ -40,9 +40,9 @@ using text::TextView;
 // deliberately not black, so that black text is told apart from it.
 struct PainterSettings {
     std::map<int, ColorRef> sysColors{
-        {iconmenu::COLOR_MENU, 0xE0E0E0},          {iconmenu::COLOR_MENUTEXT, 0x202020},
-        {iconmenu::COLOR_HIGHLIGHT, 0x6A240A},     {iconmenu::COLOR_HIGHLIGHTTEXT, 0xFFFFFE},
-        {iconmenu::COLOR_BTNSHADOW, 0x808080},     {iconmenu::COLOR_BTNHIGHLIGHT, 0xF4F4F4},
+        {iconmenu::COLOR_MENU, 0xE0E0E0},      {iconmenu::COLOR_MENUTEXT, 0x202020},
+        {iconmenu::COLOR_HIGHLIGHT, 0x6A240A}, {iconmenu::COLOR_HIGHLIGHTTEXT, 0xFFFFFE},
+        {iconmenu::COLOR_BTNSHADOW, 0x808080}, {iconmenu::COLOR_BTNHIGHLIGHT, 0xF4F4F4},
     };
     int menuBarHeight = 19;  // SM_CYMENUSIZE
 
@@ -61,12 +61,12 @@ struct PaintCall {
     enum class Kind { Fill, Edge, Text, Measure, Check, Image };
     Kind kind = Kind::Fill;
     Rect rect;
-    ColorRef colour = 0;    // Fill: the fill; Text, Check: the text colour
-    ColorRef bkColour = 0;  // Check: the background colour
-    unsigned edge = 0;      // Edge
-    unsigned flags = 0;     // Edge: the sides; Text, Measure: the format
-    Text text;              // Text, Measure
-    MenuFont font;          // Text, Measure
+    ColorRef colour = 0;                        // Fill: the fill; Text, Check: the text colour
+    ColorRef bkColour = 0;                      // Check: the background colour
+    unsigned edge = 0;                          // Edge
+    unsigned flags = 0;                         // Edge: the sides; Text, Measure: the format
+    Text text;                                  // Text, Measure
+    MenuFont font;                              // Text, Measure
     const iconmenu::ImageList* list = nullptr;  // Image
     int position = 0, x = 0, y = 0;             // Image
     bool enabled = true;                        // Image

@@ -40,18 +40,18 @@ protected:
         return m.prompt == u"変更を保存しますか？" && m.flags == 35 && m.title == u"ぺりん－メモ帳";
     }
     bool editStates(bool cut, bool copy, bool paste, bool del) const {
-        return form.mnueditt.enabled == cut && form.mnueditcut.enabled == copy &&
-               form.mnueditpaste.enabled == paste && form.mnueditdel.enabled == del;
+        return form.mnueditt.enabled == cut && form.mnueditcut.enabled == copy && form.mnueditpaste.enabled == paste &&
+               form.mnueditdel.enabled == del;
     }
 };
 
 TEST_F(NotepadTest, MenusInOrderWithCaptionsAndShortcuts) {
     std::vector<std::string> names;
     for (const auto& entry : form.menus()) names.push_back(entry.item->name);
-    EXPECT_EQ(names, (std::vector<std::string>{"mnufile", "mnufilea", "mnufileb", "mnufilehai1", "mnufileend",
-                                               "mnuedit", "mnueditun", "mnuedithai1", "mnueditt", "mnueditcut",
-                                               "mnueditpaste", "mnueditdel", "mnuedithai2", "mnueditall",
-                                               "mnuedithai3", "mnueditsentou"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"mnufile", "mnufilea", "mnufileb", "mnufilehai1", "mnufileend", "mnuedit",
+                                        "mnueditun", "mnuedithai1", "mnueditt", "mnueditcut", "mnueditpaste",
+                                        "mnueditdel", "mnuedithai2", "mnueditall", "mnuedithai3", "mnueditsentou"}));
     EXPECT_EQ(form.mnueditcut.caption, u"コピー(&C)");
     EXPECT_EQ(form.mnueditt.shortcut, u"Ctrl+X");
     EXPECT_EQ(form.mnueditdel.shortcut, u"Del");
@@ -133,8 +133,8 @@ TEST_F(NotepadTest, UndoIsTheEditorsOwn) {
 }
 
 TEST_F(NotepadTest, OverwriteSaveAddsOneLineEndEachTime) {
-    const auto page = openPage("page.htm", "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>",
-                               u"<HTML>\r\nペリン\r\n</HTML>\r\n");
+    const auto page =
+        openPage("page.htm", "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>", u"<HTML>\r\nペリン\r\n</HTML>\r\n");
     EXPECT_FALSE(form.modified());
     form.mnufilea.click();
     EXPECT_EQ(form.SavePath, text::fromPath(page));
@@ -170,7 +170,8 @@ TEST_F(NotepadTest, SaveAsUsesTheMainDialogAndTheTextThenBelongsToTheNewFile) {
     EXPECT_EQ(call.kind, "save");
     EXPECT_EQ(call.title, u"名前を付けて保存");
     EXPECT_EQ(call.flags, 2);
-    EXPECT_EQ(call.filter, u"テキストファイル、HTMLファイル(*.txt,*.htm,*.html)|*.txt;*.htm;*.html|すべてのファイル(*.*)|*.*|");
+    EXPECT_EQ(call.filter,
+              u"テキストファイル、HTMLファイル(*.txt,*.htm,*.html)|*.txt;*.htm;*.html|すべてのファイル(*.*)|*.*|");
     EXPECT_EQ(call.defaultExt, u"txt");
     EXPECT_EQ(call.initDir, u"/start");  // left as its last use left it
     EXPECT_EQ(call.filterIndex, 2);

@@ -2,6 +2,7 @@
 // rights are access lists, links need a right that few users have, and a program
 // is stopped by TerminateProcess or by its console instead of by signals.
 #include <windows.h>
+
 #include <sddl.h>
 
 #include <gtest/gtest.h>
@@ -122,8 +123,8 @@ public:
         startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_HIDE;
         startup.hStdOutput = writeEnd;
-        std::wstring command = L"\"" + (programFolder() / L"pelin_endless_writer.exe").native() + L"\" \"" +
-                               page.native() + L"\" " + mode;
+        std::wstring command =
+            L"\"" + (programFolder() / L"pelin_endless_writer.exe").native() + L"\" \"" + page.native() + L"\" " + mode;
         running_ = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr,
                                     nullptr, &startup, &process_);
         ::CloseHandle(writeEnd);

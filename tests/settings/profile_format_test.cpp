@@ -11,8 +11,7 @@ std::optional<std::string> find(std::string_view file, std::string_view section,
     return findValue(file, section, key, detectEncoding(file));
 }
 
-std::string write(std::string_view file, std::string_view section, std::string_view key,
-                  std::string_view value) {
+std::string write(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
     std::optional<std::string> out = withValue(file, section, key, value, detectEncoding(file));
     EXPECT_TRUE(out.has_value());
     return out.value_or(std::string());
@@ -94,8 +93,7 @@ TEST(ProfileWrite, FirstWriteCreatesSectionAndKey) {
 }
 
 TEST(ProfileWrite, ExistingKeyIsChangedInPlaceKeepingEverythingElse) {
-    const std::string file =
-        "; my settings\r\n[setei]\r\n  alinkS = 1 \r\nother=2\r\n\r\n[Data]\r\nChar=c\r\n";
+    const std::string file = "; my settings\r\n[setei]\r\n  alinkS = 1 \r\nother=2\r\n\r\n[Data]\r\nChar=c\r\n";
     EXPECT_EQ(write(file, "Setei", "AlinkS", "255"),
               "; my settings\r\n[setei]\r\n  alinkS = 255\r\nother=2\r\n\r\n[Data]\r\nChar=c\r\n");
     EXPECT_EQ(write("[S]\r\nk=\r\n", "S", "k", "v"), "[S]\r\nk=v\r\n");
@@ -103,19 +101,16 @@ TEST(ProfileWrite, ExistingKeyIsChangedInPlaceKeepingEverythingElse) {
 
 TEST(ProfileWrite, NewKeyGoesAfterTheLastEntryOfItsSection) {
     const std::string file = "[Setei]\r\na=1\r\n; note\r\n\r\n[Data]\r\nChar=c\r\n";
-    EXPECT_EQ(write(file, "Setei", "b", "2"),
-              "[Setei]\r\na=1\r\nb=2\r\n; note\r\n\r\n[Data]\r\nChar=c\r\n");
-    EXPECT_EQ(write("[Setei]\r\n\r\n[Data]\r\n", "setei", "b", "2"),
-              "[Setei]\r\nb=2\r\n\r\n[Data]\r\n");
+    EXPECT_EQ(write(file, "Setei", "b", "2"), "[Setei]\r\na=1\r\nb=2\r\n; note\r\n\r\n[Data]\r\nChar=c\r\n");
+    EXPECT_EQ(write("[Setei]\r\n\r\n[Data]\r\n", "setei", "b", "2"), "[Setei]\r\nb=2\r\n\r\n[Data]\r\n");
     EXPECT_EQ(write("[Setei]\r\na=1", "Setei", "b", "2"), "[Setei]\r\na=1\r\nb=2\r\n");
     // A key in a later section of the same name is not the key asked for.
-    EXPECT_EQ(write("[S]\r\n[T]\r\n[S]\r\nk=1\r\n", "S", "k", "2"),
-              "[S]\r\nk=2\r\n[T]\r\n[S]\r\nk=1\r\n");
+    EXPECT_EQ(write("[S]\r\n[T]\r\n[S]\r\nk=1\r\n", "S", "k", "2"), "[S]\r\nk=2\r\n[T]\r\n[S]\r\nk=1\r\n");
 }
 
 TEST(ProfileWrite, ValuesThatWouldReadOtherwiseAreQuoted) {
-    for (std::string_view value : {" leading", "trailing\t", "\"typed in quotes\"", "'single'", "  ",
-                                   "\"", "\"half", "plain"}) {
+    for (std::string_view value :
+         {" leading", "trailing\t", "\"typed in quotes\"", "'single'", "  ", "\"", "\"half", "plain"}) {
         const std::string file = write("", "S", "k", value);
         EXPECT_EQ(find(file, "S", "k"), value) << file;
     }

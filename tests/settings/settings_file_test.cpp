@@ -32,8 +32,9 @@ TEST_F(FileTest, FirstStartReadsEmptyAndCreatesNothingUntilTheFirstWrite) {
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CharsetS", u"-1"));
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"CSS", u""));
     EXPECT_TRUE(settings.WriteSetting(u"Data", u"Char", u"/pelin/ぺりん.pcf"));
-    EXPECT_EQ(fileBytes(), "[Setei]\r\nSetei=Auto\r\nLangS=1\r\nCharsetS=-1\r\nCSS=\r\n[Data]\r\nChar=/pelin/"
-                           "\x82\xD8\x82\xE8\x82\xF1.pcf\r\n");
+    EXPECT_EQ(fileBytes(),
+              "[Setei]\r\nSetei=Auto\r\nLangS=1\r\nCharsetS=-1\r\nCSS=\r\n[Data]\r\nChar=/pelin/"
+              "\x82\xD8\x82\xE8\x82\xF1.pcf\r\n");
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"CharsetS"), u"-1");
     EXPECT_EQ(settings.ReadSetting(u"setei", u"alinks"), u"");
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"AlinkS", u"16711680"));
@@ -91,8 +92,9 @@ TEST_F(FileTest, HandEditedFilesAreReadAndKeptAsTheyAre) {
     putFile("\xEF\xBB\xBF; edited by hand\n[Setei]\nWebTitleS = \xE3\x81\xBA\xE3\x82\x8A\xE3\x82\x93\n");
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), u"ぺりん");
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebMidashiS", u"見出し"));
-    EXPECT_EQ(fileBytes(), "\xEF\xBB\xBF; edited by hand\n[Setei]\nWebTitleS = \xE3\x81\xBA\xE3\x82\x8A\xE3\x82\x93\n"
-                           "WebMidashiS=\xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97\r\n");
+    EXPECT_EQ(fileBytes(),
+              "\xEF\xBB\xBF; edited by hand\n[Setei]\nWebTitleS = \xE3\x81\xBA\xE3\x82\x8A\xE3\x82\x93\n"
+              "WebMidashiS=\xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97\r\n");
 
     putFile("[Setei]\r\nBad=\xFF\x81\r\n");  // invalid bytes survive a read and a rewrite
     const Text bad = settings.ReadSetting(u"Setei", u"Bad");
@@ -108,8 +110,9 @@ TEST_F(FileTest, ValuesOutsideTheCodePageComeBackExactly) {
     EXPECT_TRUE(settings.WriteSetting(u"Data", u"Char", character));
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"Pash"), folder);
     EXPECT_EQ(settings.ReadSetting(u"Data", u"Char"), character);
-    EXPECT_EQ(fileBytes(), "[Setei]\r\nPash=@Lines:/home/jos\\u{E9}/\x83\x65\x83\x4C\x83\x58\x83\x67/\r\n"
-                           "[Data]\r\nChar=@Lines:/opt/pelin/\\u{1F600}.pcf\r\n");
+    EXPECT_EQ(fileBytes(),
+              "[Setei]\r\nPash=@Lines:/home/jos\\u{E9}/\x83\x65\x83\x4C\x83\x58\x83\x67/\r\n"
+              "[Data]\r\nChar=@Lines:/opt/pelin/\\u{1F600}.pcf\r\n");
     // Characters the code page writes as others ("¥" as "\") come back as typed.
     EXPECT_TRUE(settings.WriteSetting(u"Setei", u"WebTitleS", u"¥1,000−"));
     EXPECT_EQ(settings.ReadSetting(u"Setei", u"WebTitleS"), u"¥1,000−");
@@ -179,8 +182,8 @@ TEST_F(FileTest, ASaveOfSeveralKeysWritesWhatSingleWritesWould) {
         EXPECT_TRUE(settings->WriteSetting(u"Setei", u"Setei", u"Auto"));
         EXPECT_TRUE(settings->WriteSetting(u"Data", u"Char", u"c.pcf"));
     }
-    const std::vector<SettingValue> save{{u"LangS", u"1"}, {u"Setei", u"Mnyu"}, {u"CommentS", u"a\r\nb"},
-                                         {u"langs", u"2"}};
+    const std::vector<SettingValue> save{
+        {u"LangS", u"1"}, {u"Setei", u"Mnyu"}, {u"CommentS", u"a\r\nb"}, {u"langs", u"2"}};
     for (const SettingValue& setting : save) EXPECT_TRUE(one.WriteSetting(u"Setei", setting.key, setting.value));
     EXPECT_TRUE(all.WriteSettings(u"Setei", save));
     EXPECT_EQ(platform::readFile(one.filePath()).value(), platform::readFile(all.filePath()).value());

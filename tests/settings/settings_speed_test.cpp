@@ -58,9 +58,10 @@ TEST_F(SpeedTest, FiftyReadsAndThirtyFiveWritesOnTwoHundredLines) {
     EXPECT_TRUE(settings.WriteSettings(kSectionSetei, save));
     const double saveMs = std::chrono::duration<double, std::milli>(Clock::now() - saveStart).count();
 
-    std::printf("settings file of %zu bytes: 50 reads %.2f ms, 35 single writes %.2f ms, "
-                "a save of 35 keys %.2f ms\n",
-                file.size(), readMs, writeMs, saveMs);
+    std::printf(
+        "settings file of %zu bytes: 50 reads %.2f ms, 35 single writes %.2f ms, "
+        "a save of 35 keys %.2f ms\n",
+        file.size(), readMs, writeMs, saveMs);
     EXPECT_EQ(found, 50u);
     EXPECT_EQ(settings.ReadSetting(kSectionSetei, keys.back()), u"保存した値");
     EXPECT_LT(readMs, 200.0);

@@ -26,9 +26,7 @@ protected:
         EXPECT_TRUE(bytes);
         return bytes ? *bytes : std::string();
     }
-    void putFile(std::string_view bytes) const {
-        ASSERT_TRUE(platform::replaceFile(folder_ / "Pelin.ini", bytes));
-    }
+    void putFile(std::string_view bytes) const { ASSERT_TRUE(platform::replaceFile(folder_ / "Pelin.ini", bytes)); }
 
     std::filesystem::path folder_;
 };

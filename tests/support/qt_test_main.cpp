@@ -1,8 +1,8 @@
 // GoogleTest inside a QApplication, so that tests can create widgets and run
 // the event loop.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QStyleFactory>
-#include <gtest/gtest.h>
 
 #include "form/qt/classic_look.h"
 

@@ -30,17 +30,15 @@ private:
         const int length = std::uniform_int_distribution<int>(20, 120)(rng_);
         const bool isJapanese = rng_() % 2 == 0;
         for (int i = 0; i < length; ++i) {
-            if (rng_() % 40 == 0)
-                line += special[rng_() % special.size()];
-            else if (isJapanese)
-                line += japanese[rng_() % japanese.size()];
-            else
-                line += static_cast<char16_t>(ascii[rng_() % ascii.size()]);
+            if (rng_() % 40 == 0) line += special[rng_() % special.size()];
+            else if (isJapanese) line += japanese[rng_() % japanese.size()];
+            else line += static_cast<char16_t>(ascii[rng_() % ascii.size()]);
         }
         return line;
     }
 
     std::u16string proseLine() {
+        // clang-format off
         static const std::vector<std::u16string> kanji = {
             u"日本", u"経済", u"政府", u"会議", u"問題", u"社会", u"研究", u"開発", u"技術", u"情報",
             u"管理", u"世界", u"東京", u"大学", u"教育", u"文化", u"歴史", u"自然", u"環境", u"国際",
@@ -52,6 +50,7 @@ private:
             u"なければならない", u"かもしれません", u"ている", u"られる", u"について", u"ちょっと"};
         static const std::vector<std::u16string> katakana = {u"コンピュータ", u"インターネット", u"データ",
                                                              u"システム", u"ネットワーク", u"プログラム"};
+        // clang-format on
         auto pick = [&](const std::vector<std::u16string>& words) { return words[rng_() % words.size()]; };
         std::u16string line;
         const int words = 5 + static_cast<int>(rng_() % 30);

@@ -31,7 +31,7 @@ TEST(Cp932, InvalidBytesComeBackUnchanged) {
 TEST(Cp932, CharactersOutsideTheCodePageBecomeReferences) {
     EXPECT_EQ(toCp932(u"a😀b"), "a&#128512;b");
     EXPECT_EQ(toCp932(u"한"), "&#54620;");
-    EXPECT_EQ(toCp932(u"\xD800x"), "&#55296;x");  // a lone surrogate is no raw byte
+    EXPECT_EQ(toCp932(u"\xD800x"), "&#55296;x");   // a lone surrogate is no raw byte
     EXPECT_EQ(toCp932(u"¥〜"), "&#165;&#12316;");  // not as the look-alikes "\" and "～"
     EXPECT_EQ(firstUnencodable(u"日本😀한"), U'😀');
     EXPECT_EQ(firstUnencodable(u"日本語ｱ×"), 0u);

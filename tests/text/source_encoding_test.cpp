@@ -12,10 +12,14 @@ using E = SourceEncoding;
 using pelin::testing::SampleStyle;
 using pelin::testing::SampleText;
 
-E encodingOf(std::string_view bytes) { return takeSourceEncoding(bytes); }
+E encodingOf(std::string_view bytes) {
+    return takeSourceEncoding(bytes);
+}
 
 TEST(SourceEncoding, TheMarkMakesUtf8AndIsTakenOff) {
-    std::string_view bytes = "\xEF\xBB\xBF" "A\x93\xFA";
+    std::string_view bytes =
+        "\xEF\xBB\xBF"
+        "A\x93\xFA";
     EXPECT_EQ(takeSourceEncoding(bytes), E::Utf8);
     EXPECT_EQ(bytes, "A\x93\xFA");
 }
@@ -29,9 +33,9 @@ TEST(SourceEncoding, Utf8NeedsAMultiByteSequence) {
 
 TEST(SourceEncoding, Utf8WithAFewDamagedBytesStaysUtf8) {
     const std::string japanese = toUtf8(u"日本語のテキストです。");
-    EXPECT_EQ(encodingOf(japanese + "\xFF" + japanese), E::Utf8);        // a stray byte
-    EXPECT_EQ(encodingOf(japanese + japanese + "\xE6\x97"), E::Utf8);   // cut off at the end
-    EXPECT_EQ(encodingOf(japanese + "caf\xE9 " + japanese), E::Utf8);    // a Latin-1 é
+    EXPECT_EQ(encodingOf(japanese + "\xFF" + japanese), E::Utf8);      // a stray byte
+    EXPECT_EQ(encodingOf(japanese + japanese + "\xE6\x97"), E::Utf8);  // cut off at the end
+    EXPECT_EQ(encodingOf(japanese + "caf\xE9 " + japanese), E::Utf8);  // a Latin-1 é
     // One stray byte for eight sequence bytes is the most there may be.
     EXPECT_EQ(encodingOf("\xE6\x97\xA5\xE6\x97\xA5\xC3\x97\xFF"), E::Utf8);
     EXPECT_EQ(encodingOf("\xE6\x97\xA5\xC3\x97\xC3\x97\xFF"), E::Cp932);

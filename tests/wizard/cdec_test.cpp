@@ -14,8 +14,8 @@ TEST(Cdec, DigitsAndCharacters) {
     EXPECT_EQ(CharToDigit(u"F"), 15);
     EXPECT_EQ(CharToDigit(u"z"), 35);
     EXPECT_EQ(CharToDigit(u"7"), 7);
-    EXPECT_EQ(CharToDigit(u"G0"), 16);  // only the first character counts when it is a letter
-    EXPECT_EQ(CharToDigit(u"12"), 12);  // a text that starts with a digit reads whole
+    EXPECT_EQ(CharToDigit(u"G0"), 16);        // only the first character counts when it is a letter
+    EXPECT_EQ(CharToDigit(u"12"), 12);        // a text that starts with a digit reads whole
     EXPECT_EQ(CharToDigit(u"ｱ"), 0xB1 - 55);  // half-width katakana are single-byte codes
     EXPECT_EQ(CharToDigit(u""), std::nullopt);
     EXPECT_EQ(CharToDigit(u"#"), std::nullopt);

@@ -188,9 +188,10 @@ TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheRea
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(readBytes(dir / "out" / "a.htm"), cp932(kSecondExamplePage));
     EXPECT_EQ(readBytes(dir / "out" / "-b.htm"), cp932(kSecondExamplePage));
-    EXPECT_EQ(o.err, "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
-                     "pelin-convert: folder.txt: is a folder\n" +
-                         notAFileError);
+    EXPECT_EQ(o.err,
+              "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
+              "pelin-convert: folder.txt: is a folder\n" +
+                  notAFileError);
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);  // sizes before and after, for each page
     EXPECT_EQ(readBytes(dir / "Pelin.ini"), ini);
 
@@ -224,9 +225,13 @@ TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     // Sources as typed, pages as the system joins folder and name.
     const std::string od = std::string("od") + static_cast<char>(std::filesystem::path::preferred_separator);
     const std::string notConverted = ": not converted: its page " + od;
-    EXPECT_EQ(o.err, "pelin-convert: d1/x.txt" + notConverted + "x.htm would also be the page of d2/x.txt\n"
-                     "pelin-convert: d2/x.txt" + notConverted + "x.htm would also be the page of d1/x.txt\n"
-                     "pelin-convert: od/p.htm" + notConverted + "p.htm would replace the source itself\n");
+    EXPECT_EQ(o.err, "pelin-convert: d1/x.txt" + notConverted +
+                         "x.htm would also be the page of d2/x.txt\n"
+                         "pelin-convert: d2/x.txt" +
+                         notConverted +
+                         "x.htm would also be the page of d1/x.txt\n"
+                         "pelin-convert: od/p.htm" +
+                         notConverted + "p.htm would replace the source itself\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "od" / "x.htm"));
     EXPECT_EQ(readBytes(dir / "od" / "p.htm"), "a source");
     EXPECT_EQ(readBytes(dir / "od" / "y.htm"), cp932(kSecondExamplePage));
@@ -237,8 +242,8 @@ TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
 }
 
 TEST_F(ConvertTest, UsageHelpAndVersion) {
-    for (const char* wrong : {"", "only-one.txt", "a b c", "--out-dir", "--bogus a b", "--settings", "--set",
-                              "--set WebTitleS a b"}) {
+    for (const char* wrong :
+         {"", "only-one.txt", "a b c", "--out-dir", "--bogus a b", "--settings", "--set", "--set WebTitleS a b"}) {
         Outcome o = runProgram(wrong);
         EXPECT_EQ(o.status, 2) << wrong;
         EXPECT_NE(o.err.find("usage: pelin-convert"), std::string::npos) << wrong;

@@ -85,7 +85,7 @@ TEST_F(ColourTest, LinkSampleShowsActiveThenVisitedColour) {
     writeIni({{"BodylinkS", "0000FF"}, {"AlinkS", "255"}, {"VlinkS", "8388736"}});
     auto& f = load();
     EXPECT_EQ(f.SampleFont2.foreColor, 255);  // the ALINK preview, over the LINK colour
-    f.SampleFrame.mouseMove();  // not clicked yet
+    f.SampleFrame.mouseMove();                // not clicked yet
     EXPECT_EQ(f.SampleFont2.foreColor, 255);
     f.Frame4.mouseMove();
     EXPECT_EQ(f.SampleFont2.foreColor, 8388736);
@@ -128,9 +128,10 @@ TEST_F(StyleTest, MarginsShowCentimetres) {
 TEST_F(StyleTest, BackgroundSizeIsRoundedHalvesToEven) {
     auto& f = load(writeFile("src.txt", "12345"));
     const Text sourceSize = f.txtHTMLSize.caption;
-    const std::pair<std::size_t, const char16_t*> cases[] = {
-        {1499, u"ファイルサイズ : 1KB"}, {1500, u"ファイルサイズ : 2KB"},
-        {2500, u"ファイルサイズ : 2KB"}, {0, u"ファイルサイズ : ???? KB"}};
+    const std::pair<std::size_t, const char16_t*> cases[] = {{1499, u"ファイルサイズ : 1KB"},
+                                                             {1500, u"ファイルサイズ : 2KB"},
+                                                             {2500, u"ファイルサイズ : 2KB"},
+                                                             {0, u"ファイルサイズ : ???? KB"}};
     for (const auto& [size, shown] : cases) {
         const std::filesystem::path image = dir / "img" / "back.gif";
         std::filesystem::create_directories(image.parent_path());

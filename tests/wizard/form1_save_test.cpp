@@ -21,13 +21,12 @@ std::vector<std::string> keysOf(const std::string& ini) {
 
 TEST_F(SaveTest, AnswersFollowTheKeyOrderOfTheSettingsFile) {
     const std::vector<std::u16string_view> order{
-        u"LangS",       u"CharsetS",   u"CSS",         u"WebTitleS",  u"HTMLKeyword01S", u"WebMidashiS",
-        u"NoRobotS",    u"DCheck1S",   u"DLColorS",    u"DLColor2S",  u"DCheck2S",       u"OpenPageEfS",
-        u"ClosePageEfS", u"BodyfontS", u"Font10S",     u"BodylinkS",  u"Link10S",        u"BodyalinkS",
-        u"BodyvlinkS",  u"AlinkS",     u"VlinkS",      u"BgColorS",   u"BgColor10S",     u"BodygroundS",
-        u"FIXEDCheckS", u"TOPMpixS",   u"LEFTMpixS",   u"BASEFontS",  u"BQuoteS",        u"BRS",
-        u"PRES",        u"PS",         u"Option71S",   u"Comment81S", u"CommentS",       u"URL61S",
-        u"Mail61S"};
+        u"LangS",    u"CharsetS",   u"CSS",         u"WebTitleS",   u"HTMLKeyword01S", u"WebMidashiS",  u"NoRobotS",
+        u"DCheck1S", u"DLColorS",   u"DLColor2S",   u"DCheck2S",    u"OpenPageEfS",    u"ClosePageEfS", u"BodyfontS",
+        u"Font10S",  u"BodylinkS",  u"Link10S",     u"BodyalinkS",  u"BodyvlinkS",     u"AlinkS",       u"VlinkS",
+        u"BgColorS", u"BgColor10S", u"BodygroundS", u"FIXEDCheckS", u"TOPMpixS",       u"LEFTMpixS",    u"BASEFontS",
+        u"BQuoteS",  u"BRS",        u"PRES",        u"PS",          u"Option71S",      u"Comment81S",   u"CommentS",
+        u"URL61S",   u"Mail61S"};
     auto& f = load();
     std::vector<std::u16string_view> keys;
     for (const auto& answer : f.answers()) keys.push_back(answer.key);

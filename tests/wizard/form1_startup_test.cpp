@@ -24,7 +24,8 @@ TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(f.LangCombo.items[1], u"日本語　　　(ja)");
     for (form::TextBox* box : {&f.CText1, &f.CText5, &f.txtTOPM, &f.txtTitle, &f.txt_CSS, &f.txtComment})
         EXPECT_TRUE(box->text.empty()) << box->name;
-    for (form::CheckBox* box : {&f.Check1, &f.DCheck1, &f.DCheck2, &f.FIXEDCheck, &f.Check51, &f.Option71, &f.Comment81})
+    for (form::CheckBox* box :
+         {&f.Check1, &f.DCheck1, &f.DCheck2, &f.FIXEDCheck, &f.Check51, &f.Option71, &f.Comment81})
         EXPECT_EQ(box->value, 0) << box->name;
     EXPECT_TRUE(f.BR61.value);
     EXPECT_FALSE(f.PRE61.value || f.P61.value);
@@ -71,16 +72,16 @@ TEST_F(StartupTest, IconMenusAreAttachedToTheWindowsMenus) {
 // gives back the same values, so reading and writing agree key by key.
 TEST_F(StartupTest, EveryKeyIsAppliedAndSavedBackUnchanged) {
     const Keys keys = {
-        {"LangS", "3"},          {"CharsetS", "2"},           {"CSS", "a.css"},         {"WebTitleS", "題名"},
-        {"HTMLKeyword01S", "鍵"}, {"WebMidashiS", "説明"},     {"NoRobotS", "1"},        {"DCheck1S", "1"},
-        {"DLColorS", "00FF00"},  {"DLColor2S", "65280"},      {"DCheck2S", "1"},        {"OpenPageEfS", "4"},
-        {"ClosePageEfS", "7"},   {"BodyfontS", "010203"},     {"Font10S", "197121"},    {"BodylinkS", "0000FF"},
-        {"Link10S", "16711680"}, {"BodyalinkS", "FF0000"},    {"BodyvlinkS", "800080"}, {"AlinkS", "255"},
-        {"VlinkS", "8388736"},   {"BgColorS", "FFFFFF"},      {"BgColor10S", "16777215"},
-        {"BodygroundS", "bg.gif"}, {"FIXEDCheckS", "1"},      {"TOPMpixS", "15"},       {"LEFTMpixS", "-5"},
-        {"BASEFontS", "6"},      {"BQuoteS", "1"},            {"BRS", "False"},         {"PRES", "True"},
-        {"PS", "False"},         {"Option71S", "1"},          {"Comment81S", "1"},      {"CommentS", "あとがき"},
-        {"URL61S", "1"},         {"Mail61S", "1"},
+        {"LangS", "3"},           {"CharsetS", "2"},        {"CSS", "a.css"},           {"WebTitleS", "題名"},
+        {"HTMLKeyword01S", "鍵"}, {"WebMidashiS", "説明"},  {"NoRobotS", "1"},          {"DCheck1S", "1"},
+        {"DLColorS", "00FF00"},   {"DLColor2S", "65280"},   {"DCheck2S", "1"},          {"OpenPageEfS", "4"},
+        {"ClosePageEfS", "7"},    {"BodyfontS", "010203"},  {"Font10S", "197121"},      {"BodylinkS", "0000FF"},
+        {"Link10S", "16711680"},  {"BodyalinkS", "FF0000"}, {"BodyvlinkS", "800080"},   {"AlinkS", "255"},
+        {"VlinkS", "8388736"},    {"BgColorS", "FFFFFF"},   {"BgColor10S", "16777215"}, {"BodygroundS", "bg.gif"},
+        {"FIXEDCheckS", "1"},     {"TOPMpixS", "15"},       {"LEFTMpixS", "-5"},        {"BASEFontS", "6"},
+        {"BQuoteS", "1"},         {"BRS", "False"},         {"PRES", "True"},           {"PS", "False"},
+        {"Option71S", "1"},       {"Comment81S", "1"},      {"CommentS", "あとがき"},   {"URL61S", "1"},
+        {"Mail61S", "1"},
     };
     Keys withMode = keys;
     withMode.insert(withMode.begin(), {"Setei", "Mnyu"});

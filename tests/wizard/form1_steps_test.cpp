@@ -183,7 +183,7 @@ TEST_F(StepsTest, MarginsAreCopiedOnlyWhenTheyAreSixteenBitNumbers) {
         std::int16_t expected;
     };
     // Each pass starts from the value the previous one left.
-    const Case cases[] = {{u"1", 1},   {u"12", 12},   {u"-5", -5},     {u"", -5},      {u"abc", -5},
+    const Case cases[] = {{u"1", 1},      {u"12", 12}, {u"-5", -5}, {u"", -5},           {u"abc", -5},
                           {u"40000", -5}, {u"2.5", 2}, {u"3.5", 4}, {u"-32768", -32768}, {u"32768", -32768}};
     for (const Case& c : cases) {
         f.txtTOPM.setText(c.text);

@@ -20,15 +20,19 @@ namespace pelin::testing {
 
 using Keys = std::vector<std::pair<std::string, std::string>>;  // key, value in UTF-8
 
-inline std::string cp932(const std::string& utf8) { return text::toCp932(text::fromUtf8(utf8)); }
-inline Text u(const std::string& utf8) { return text::fromUtf8(utf8); }
+inline std::string cp932(const std::string& utf8) {
+    return text::toCp932(text::fromUtf8(utf8));
+}
+inline Text u(const std::string& utf8) {
+    return text::fromUtf8(utf8);
+}
 
 class WizardTest : public ::testing::Test {
 protected:
     static std::filesystem::path freshFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("pelin-wizard-") + std::to_string(::getpid()) + "-" +
-                           info->test_suite_name() + "-" + info->name();
+        std::string name = std::string("pelin-wizard-") + std::to_string(::getpid()) + "-" + info->test_suite_name() +
+                           "-" + info->name();
         for (char& c : name)
             if (c == '/') c = '_';
         std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
@@ -129,10 +133,9 @@ protected:
 
 // The answers of the first worked example of the page writer.
 inline Keys firstExampleKeys() {
-    return {{"LangS", "1"},           {"WebTitleS", "サンプル"},  {"HTMLKeyword01S", "テスト"},
-            {"BodyfontS", "000000"},  {"BodylinkS", "0000FF"},    {"BodyalinkS", "FF0000"},
-            {"BodyvlinkS", "800080"}, {"BgColorS", "FFFFFF"},     {"TOPMpixS", "0"},
-            {"LEFTMpixS", "0"},       {"BASEFontS", "3"},         {"BRS", "True"},
+    return {{"LangS", "1"},          {"WebTitleS", "サンプル"}, {"HTMLKeyword01S", "テスト"}, {"BodyfontS", "000000"},
+            {"BodylinkS", "0000FF"}, {"BodyalinkS", "FF0000"},  {"BodyvlinkS", "800080"},     {"BgColorS", "FFFFFF"},
+            {"TOPMpixS", "0"},       {"LEFTMpixS", "0"},        {"BASEFontS", "3"},           {"BRS", "True"},
             {"Option71S", "1"}};
 }
 inline const char* const kFirstExampleSource = "こんにちは\r\nA&B ×2\r\n";
@@ -145,14 +148,16 @@ inline const char* const kFirstExamplePage =
 
 // The second worked example, with every optional block on.
 inline Keys secondExampleKeys() {
-    return {{"LangS", "2"},          {"CharsetS", "1"},         {"CSS", "s.css"},          {"WebTitleS", "T"},
-            {"HTMLKeyword01S", "K"}, {"WebMidashiS", "D"},      {"NoRobotS", "1"},         {"DCheck1S", "1"},
-            {"DLColorS", "FF0000"},  {"DCheck2S", "1"},         {"OpenPageEfS", "0"},      {"ClosePageEfS", "21"},
-            {"BodyfontS", "000000"}, {"BodylinkS", "0000FF"},   {"BodyalinkS", "FF0000"},  {"BodyvlinkS", "800080"},
-            {"BgColorS", "FFFFFF"},  {"BodygroundS", "bg.gif"}, {"FIXEDCheckS", "1"},      {"TOPMpixS", "10"},
-            {"LEFTMpixS", "20"},     {"BASEFontS", "4"},        {"BQuoteS", "1"},          {"BRS", "False"},
-            {"PRES", "False"},       {"PS", "True"},            {"Option71S", "0"},        {"Comment81S", "1"},
-            {"CommentS", "memo"}};
+    return {{"LangS", "2"},           {"CharsetS", "1"},       {"CSS", "s.css"},
+            {"WebTitleS", "T"},       {"HTMLKeyword01S", "K"}, {"WebMidashiS", "D"},
+            {"NoRobotS", "1"},        {"DCheck1S", "1"},       {"DLColorS", "FF0000"},
+            {"DCheck2S", "1"},        {"OpenPageEfS", "0"},    {"ClosePageEfS", "21"},
+            {"BodyfontS", "000000"},  {"BodylinkS", "0000FF"}, {"BodyalinkS", "FF0000"},
+            {"BodyvlinkS", "800080"}, {"BgColorS", "FFFFFF"},  {"BodygroundS", "bg.gif"},
+            {"FIXEDCheckS", "1"},     {"TOPMpixS", "10"},      {"LEFTMpixS", "20"},
+            {"BASEFontS", "4"},       {"BQuoteS", "1"},        {"BRS", "False"},
+            {"PRES", "False"},        {"PS", "True"},          {"Option71S", "0"},
+            {"Comment81S", "1"},      {"CommentS", "memo"}};
 }
 inline const char* const kSecondExampleSource = "line1\r\nline2";
 inline const char* const kSecondExamplePage =

@@ -97,7 +97,8 @@ bool convert(const fs::path& source, const fs::path& page, const char16_t* br, c
 }
 
 bool copyAndSync(const fs::path& source, const fs::path& page) {
-    const std::string command = "cat '" + source.string() + "' > '" + page.string() + "' && sync '" + page.string() + "'";
+    const std::string command =
+        "cat '" + source.string() + "' > '" + page.string() + "' && sync '" + page.string() + "'";
     return std::system(command.c_str()) == 0;
 }
 
@@ -203,8 +204,8 @@ public:
         std::printf("\n%-22s %9s %9s %9s %8s\n", "64 MB, BR, pass on", "seconds", "MB/s", "peak MiB", "x plain");
         std::printf("%-22s %9.3f %9.1f %9.1f\n", "addresses as text", plain.seconds, sourceMiB / plain.seconds,
                     plain.peakMiB);
-        std::printf("%-22s %9.3f %9.1f %9.1f %8.2f\n", "addresses as links", links.seconds,
-                    sourceMiB / links.seconds, links.peakMiB, links.seconds / plain.seconds);
+        std::printf("%-22s %9.3f %9.1f %9.1f %8.2f\n", "addresses as links", links.seconds, sourceMiB / links.seconds,
+                    links.peakMiB, links.seconds / plain.seconds);
         judge(plain);
         judge(links);
         if (links.seconds > kLinksFactor * plain.seconds) missed("links at most 20 % slower");

@@ -35,7 +35,8 @@ std::filesystem::path pageInFolder(const std::filesystem::path& folder, const st
 }
 
 std::vector<PlannedPage> planPagesInFolder(const std::filesystem::path& folder,
-                                           std::span<const std::filesystem::path> sources, const FileIdentity& identity) {
+                                           std::span<const std::filesystem::path> sources,
+                                           const FileIdentity& identity) {
     std::vector<PlannedPage> plan;
     for (const std::filesystem::path& source : sources) plan.push_back(unmarked(source, pageInFolder(folder, source)));
     markClashes(plan, identity);

@@ -32,7 +32,8 @@ using FileIdentity = std::function<std::filesystem::path(const std::filesystem::
 // with every clash marked. Only the sources whose page is written over by nothing
 // else, and that overwrites nothing of the run, are left without a clash.
 std::vector<PlannedPage> planPagesInFolder(const std::filesystem::path& folder,
-                                           std::span<const std::filesystem::path> sources, const FileIdentity& identity);
+                                           std::span<const std::filesystem::path> sources,
+                                           const FileIdentity& identity);
 std::vector<PlannedPage> planPage(const std::filesystem::path& source, const std::filesystem::path& page,
                                   const FileIdentity& identity);
 

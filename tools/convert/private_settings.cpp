@@ -23,7 +23,8 @@ platform::Result<> PrivateSettings::open(const std::filesystem::path& file, bool
     foundFile_ = bytes.ok();
     std::string copy = foundFile_ ? std::move(*bytes) : std::string();
     for (const AnswerOverride& answer : overrides) {
-        std::optional<std::string> changed = settings::writeSettingTo(copy, settings::kSectionSetei, answer.key, answer.value);
+        std::optional<std::string> changed =
+            settings::writeSettingTo(copy, settings::kSectionSetei, answer.key, answer.value);
         if (!changed) return platform::fileError(file, platform::FileErrorKind::ContentNotKept);
         copy = std::move(*changed);
     }

@@ -16,20 +16,20 @@ ProgressLine::ProgressLine(std::ostream& err) : ProgressLine(err, &err == &std::
 engine::ConversionProgress ProgressLine::watch(const std::filesystem::path& source) {
     clear();
     if (!terminal_) return {};
-    return [this, name = source.filename().string(), lastPercent = -1](std::uint64_t done,
-                                                                        std::uint64_t total) mutable {
-        if (total < kLargeSource) return true;
-        const int percent = static_cast<int>(done * 100 / total);
-        if (percent == lastPercent) return true;
-        lastPercent = percent;
-        if (done == total) {
-            clear();
-        } else {
-            err_ << kEraseLine << "pelin-convert: " << name << ' ' << percent << '%' << std::flush;
-            shown_ = true;
-        }
-        return true;
-    };
+    return
+        [this, name = source.filename().string(), lastPercent = -1](std::uint64_t done, std::uint64_t total) mutable {
+            if (total < kLargeSource) return true;
+            const int percent = static_cast<int>(done * 100 / total);
+            if (percent == lastPercent) return true;
+            lastPercent = percent;
+            if (done == total) {
+                clear();
+            } else {
+                err_ << kEraseLine << "pelin-convert: " << name << ' ' << percent << '%' << std::flush;
+                shown_ = true;
+            }
+            return true;
+        };
 }
 
 void ProgressLine::clear() {

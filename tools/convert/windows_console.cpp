@@ -1,6 +1,7 @@
 #include "windows_console.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string_view>

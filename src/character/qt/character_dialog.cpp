@@ -29,8 +29,8 @@ constexpr double kPreviewBottom = 2190;
 
 }  // namespace
 
-CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini,
-                                 CharacterFolders folders, QWidget* parent)
+CharacterDialog::CharacterDialog(form::PictureLoader& pictures, settings::SettingsFile& ini, CharacterFolders folders,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       messageBox_(this) {
@@ -133,10 +133,8 @@ void CharacterDialog::showList() {
 
 void CharacterDialog::showPreview() {
     const QPixmap* pixmap = form::qt::pixmapOf(model_->Image1.picture.get());
-    if (pixmap)
-        preview_->setPixmap(*pixmap);
-    else
-        preview_->clear();
+    if (pixmap) preview_->setPixmap(*pixmap);
+    else preview_->clear();
 }
 
 std::function<void()> characterDialogOpener(form::PictureLoader& pictures, settings::SettingsFile& ini,
@@ -144,8 +142,7 @@ std::function<void()> characterDialogOpener(form::PictureLoader& pictures, setti
                                             std::function<void(std::shared_ptr<form::Picture>)> setMainPicture) {
     QPointer<QWidget> parent(&owner);
     auto dialog = std::make_shared<QPointer<CharacterDialog>>();
-    return [parent, dialog, &pictures, &ini, folders = std::move(folders),
-            setMainPicture = std::move(setMainPicture)] {
+    return [parent, dialog, &pictures, &ini, folders = std::move(folders), setMainPicture = std::move(setMainPicture)] {
         if (!parent) return;
         if (!*dialog) {
             auto* created = new CharacterDialog(pictures, ini, folders, parent.data());

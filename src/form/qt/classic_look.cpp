@@ -16,8 +16,7 @@ namespace pelin::form::qt {
 QFont uiFont(double pointSize, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("sans-serif")});
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("sans-serif")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -60,8 +59,12 @@ QPixmap bundledPicture(const QString& name, qreal devicePixelRatio) {
     return QPixmap::fromImage(std::move(image));
 }
 
-QPixmap bundledPicture(const QString& name) { return bundledPicture(name, sharpestPixelRatio()); }
+QPixmap bundledPicture(const QString& name) {
+    return bundledPicture(name, sharpestPixelRatio());
+}
 
-qreal sharpestPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+qreal sharpestPixelRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
 
 }  // namespace pelin::form::qt

@@ -34,8 +34,7 @@ QString startFolder(const QString& fileName, const QString& initDir, const QStri
 
 // Prepares `fileDialog` from the properties (filters, folder, proposed name,
 // flags); separate so that it can be checked without running the dialog.
-void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save,
-                       const QString& lastUsed = {});
+void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save, const QString& lastUsed = {});
 
 // Writes the results of an accepted file dialog: the full path, the name without
 // its folder and the filter index the user ended on.

@@ -1,11 +1,11 @@
 #include "form/qt/flat_face.h"
 
+#include <qdrawutil.h>
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace pelin::form::qt {
 namespace {
@@ -47,7 +47,9 @@ protected:
 
 }  // namespace
 
-void drawFlatFace(QPushButton& button) { button.installEventFilter(new FlatFacePainter(&button)); }
+void drawFlatFace(QPushButton& button) {
+    button.installEventFilter(new FlatFacePainter(&button));
+}
 
 void setFaceColour(QPushButton& button, const QColor& colour) {
     button.setProperty(kFaceProperty, colour.isValid() ? QVariant(colour) : QVariant());

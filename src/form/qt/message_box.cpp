@@ -7,29 +7,29 @@ namespace pelin::form::qt {
 MessageBoxLook messageBoxLook(int flags) {
     MessageBoxLook look;
     switch (flags & 0x70) {
-        case 16: look.icon = QMessageBox::Critical; break;
-        case kMbIconQuestion: look.icon = QMessageBox::Question; break;
-        case kMbIconExclamation: look.icon = QMessageBox::Warning; break;
-        case 64: look.icon = QMessageBox::Information; break;
-        default: break;
+    case 16: look.icon = QMessageBox::Critical; break;
+    case kMbIconQuestion: look.icon = QMessageBox::Question; break;
+    case kMbIconExclamation: look.icon = QMessageBox::Warning; break;
+    case 64: look.icon = QMessageBox::Information; break;
+    default: break;
     }
     switch (flags & 0x0F) {
-        case kMbYesNo:
-            look.buttons = QMessageBox::Yes | QMessageBox::No;
-            look.defaultButton = QMessageBox::Yes;
-            break;
-        case kMbYesNoCancel:
-            look.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-            look.defaultButton = QMessageBox::Yes;
-            break;
-        case 1:
-            look.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-            look.defaultButton = QMessageBox::Ok;
-            break;
-        default:
-            look.buttons = QMessageBox::Ok;
-            look.defaultButton = QMessageBox::Ok;
-            break;
+    case kMbYesNo:
+        look.buttons = QMessageBox::Yes | QMessageBox::No;
+        look.defaultButton = QMessageBox::Yes;
+        break;
+    case kMbYesNoCancel:
+        look.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        look.defaultButton = QMessageBox::Yes;
+        break;
+    case 1:
+        look.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        look.defaultButton = QMessageBox::Ok;
+        break;
+    default:
+        look.buttons = QMessageBox::Ok;
+        look.defaultButton = QMessageBox::Ok;
+        break;
     }
     return look;
 }
@@ -41,12 +41,12 @@ int QtMessageBox::show(TextView prompt, int flags, TextView title) {
     box.setDefaultButton(look.defaultButton);
     box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
-        case QMessageBox::Yes: return kAnswerYes;
-        case QMessageBox::No: return kAnswerNo;
-        case QMessageBox::Cancel: return kAnswerCancel;
-        // Closed without a button (a box with ｷｬﾝｾﾙ answers that instead): a
-        // question counts as No.
-        default: return (look.buttons & QMessageBox::Yes) ? kAnswerNo : kAnswerOk;
+    case QMessageBox::Yes: return kAnswerYes;
+    case QMessageBox::No: return kAnswerNo;
+    case QMessageBox::Cancel: return kAnswerCancel;
+    // Closed without a button (a box with ｷｬﾝｾﾙ answers that instead): a
+    // question counts as No.
+    default: return (look.buttons & QMessageBox::Yes) ? kAnswerNo : kAnswerOk;
     }
 }
 

@@ -43,17 +43,21 @@ bool QtClipboard::hasText() {
     return data && data->hasText();
 }
 
-Text QtClipboard::text() { return fromQString(QGuiApplication::clipboard()->text()); }
+Text QtClipboard::text() {
+    return fromQString(QGuiApplication::clipboard()->text());
+}
 
-void QtClipboard::setText(TextView text) { QGuiApplication::clipboard()->setText(toQString(text)); }
+void QtClipboard::setText(TextView text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
 
 bool QtShell::showInternetOptions() {
 #ifdef Q_OS_WIN
     // The command line that opens the Internet options control panel; the
     // program does not wait for it.
-    QStringList parts = QProcess::splitCommand(QStringLiteral("rundll32.exe ") +
-                                               QStringLiteral("shell32.dll,Control_RunDLL ") +
-                                               QStringLiteral("Inetcpl.cpl"));
+    QStringList parts =
+        QProcess::splitCommand(QStringLiteral("rundll32.exe ") + QStringLiteral("shell32.dll,Control_RunDLL ") +
+                               QStringLiteral("Inetcpl.cpl"));
     const QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);
 #else

@@ -181,20 +181,22 @@ void OwnerDrawStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
 int OwnerDrawStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
     if (widget && host_.hookOf(host_.windowOf(widget))) {
         switch (metric) {
-            case PM_MenuPanelWidth: return 3;
-            case PM_MenuHMargin:
-            case PM_MenuVMargin:
-            case PM_MenuBarItemSpacing:
-            case PM_MenuBarHMargin:
-            case PM_MenuBarVMargin:
-            case PM_MenuBarPanelWidth: return 0;
-            default: break;
+        case PM_MenuPanelWidth: return 3;
+        case PM_MenuHMargin:
+        case PM_MenuVMargin:
+        case PM_MenuBarItemSpacing:
+        case PM_MenuBarHMargin:
+        case PM_MenuBarVMargin:
+        case PM_MenuBarPanelWidth: return 0;
+        default: break;
         }
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-OwnerDrawnMenu::OwnerDrawnMenu(QWidget* parent) : QMenu(parent) { setStyle(OwnerDrawStyle::instance()); }
+OwnerDrawnMenu::OwnerDrawnMenu(QWidget* parent) : QMenu(parent) {
+    setStyle(OwnerDrawStyle::instance());
+}
 
 void OwnerDrawnMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenu::initStyleOption(option, action);
@@ -211,7 +213,9 @@ void OwnerDrawnMenu::keyPressEvent(QKeyEvent* event) {
     if (!answered) QMenu::keyPressEvent(event);
 }
 
-OwnerDrawnMenuBar::OwnerDrawnMenuBar(QWidget* parent) : QMenuBar(parent) { setStyle(OwnerDrawStyle::instance()); }
+OwnerDrawnMenuBar::OwnerDrawnMenuBar(QWidget* parent) : QMenuBar(parent) {
+    setStyle(OwnerDrawStyle::instance());
+}
 
 void OwnerDrawnMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenuBar::initStyleOption(option, action);

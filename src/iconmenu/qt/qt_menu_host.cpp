@@ -18,7 +18,9 @@ const char* const kHandleProperty = "pelinHandle";
 const char* const kCommandIdProperty = "pelinCommandId";
 const char* const kOwnerDrawProperty = "pelinOwnerDraw";
 
-bool isMenu(QObject* object) { return qobject_cast<QMenuBar*>(object) || qobject_cast<QMenu*>(object); }
+bool isMenu(QObject* object) {
+    return qobject_cast<QMenuBar*>(object) || qobject_cast<QMenu*>(object);
+}
 
 QList<QAction*> actionsOf(QObject* menu) {
     return isMenu(menu) ? static_cast<QWidget*>(menu)->actions() : QList<QAction*>{};
@@ -54,7 +56,9 @@ QObject* QtMenuHost::objectOf(std::uint32_t handle) const {
     return where == objects_.end() ? nullptr : where->second.data();
 }
 
-WindowHandle QtMenuHost::registerWindow(QMainWindow* window) { return handleFor(window); }
+WindowHandle QtMenuHost::registerWindow(QMainWindow* window) {
+    return handleFor(window);
+}
 
 void QtMenuHost::forgetWindow(WindowHandle window) {
     procedures_.erase(window);

@@ -122,10 +122,8 @@ void NotepadWindow::closeEvent(QCloseEvent* event) {
     pullFromEditor();
     const bool mayClose = model_->Form_QueryUnload();
     pushToEditor();
-    if (mayClose)
-        event->accept();
-    else
-        event->ignore();
+    if (mayClose) event->accept();
+    else event->ignore();
 }
 
 void NotepadWindow::pullFromEditor() {

@@ -49,8 +49,7 @@ private:
     qint64 shownKey_ = 0;
 };
 
-Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options,
-                         MenuSystem* menus)
+Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options, MenuSystem* menus)
     : dialogs_(platform.dialogs),
       services_{platform.messageBox, dialogs_, platform.pictures, platform.clipboard, platform.shell, platform.windows},
       menus_(menus) {
@@ -64,9 +63,10 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
     model_ = std::make_unique<Form1>(services_, ini, std::move(options));
     model_->onRequestClose = [this] { close(); };
     model_->conversionRunner = [this](engine::ConversionSettings& settings) {
-        return convertWithProgress(this, settings, [](engine::ConversionSettings& s, const engine::ConversionProgress& p) {
-            return engine::runConversion(s, p);
-        });
+        return convertWithProgress(this, settings,
+                                   [](engine::ConversionSettings& s, const engine::ConversionProgress& p) {
+                                       return engine::runConversion(s, p);
+                                   });
     };
 
     background_ = new Background(this);
@@ -111,21 +111,21 @@ void Form1Window::bindControls() {
     for (const ControlEntry& entry : model_->controls()) {
         form::Control& control = *entry.control;
         switch (entry.kind) {
-            case ControlKind::Frame: binder_->bind(static_cast<form::Frame&>(control)); break;
-            case ControlKind::Label: binder_->bind(static_cast<form::Label&>(control)); break;
-            case ControlKind::Image: binder_->bind(static_cast<form::Image&>(control)); break;
-            case ControlKind::Button: binder_->bind(static_cast<form::Button&>(control)); break;
-            case ControlKind::TextBox: binder_->bind(static_cast<form::TextBox&>(control)); break;
-            case ControlKind::CheckBox: binder_->bind(static_cast<form::CheckBox&>(control)); break;
-            case ControlKind::OptionButton: binder_->bind(static_cast<form::OptionButton&>(control)); break;
-            case ControlKind::ComboBox: binder_->bind(static_cast<form::ComboBox&>(control)); break;
-            case ControlKind::MenuItem: {
-                QWidget* owner = entry.container ? menuOf.at(entry.container) : menuBar();
-                QAction* action =
-                    binder_->bind(static_cast<form::MenuItem&>(control), owner, holdsItems.count(&control) > 0);
-                if (action->menu()) menuOf[&control] = action->menu();
-                break;
-            }
+        case ControlKind::Frame: binder_->bind(static_cast<form::Frame&>(control)); break;
+        case ControlKind::Label: binder_->bind(static_cast<form::Label&>(control)); break;
+        case ControlKind::Image: binder_->bind(static_cast<form::Image&>(control)); break;
+        case ControlKind::Button: binder_->bind(static_cast<form::Button&>(control)); break;
+        case ControlKind::TextBox: binder_->bind(static_cast<form::TextBox&>(control)); break;
+        case ControlKind::CheckBox: binder_->bind(static_cast<form::CheckBox&>(control)); break;
+        case ControlKind::OptionButton: binder_->bind(static_cast<form::OptionButton&>(control)); break;
+        case ControlKind::ComboBox: binder_->bind(static_cast<form::ComboBox&>(control)); break;
+        case ControlKind::MenuItem: {
+            QWidget* owner = entry.container ? menuOf.at(entry.container) : menuBar();
+            QAction* action =
+                binder_->bind(static_cast<form::MenuItem&>(control), owner, holdsItems.count(&control) > 0);
+            if (action->menu()) menuOf[&control] = action->menu();
+            break;
+        }
         }
     }
 

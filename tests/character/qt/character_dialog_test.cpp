@@ -2,13 +2,13 @@
 // handing the picture to the main window.
 #include "character/qt/character_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
@@ -24,8 +24,8 @@ class CharacterDialogWindowTest : public ::testing::Test {
 protected:
     testing::TempDir program;
     settings::SettingsFile ini{program.path()};
-    form::qt::QtPictureLoader pictures;  // real pictures, read by content
-    QWidget main;                        // the window the dialog belongs to
+    form::qt::QtPictureLoader pictures;                 // real pictures, read by content
+    QWidget main;                                       // the window the dialog belongs to
     std::vector<std::shared_ptr<form::Picture>> given;  // what "OK" handed to it
     std::function<void()> show = characterDialogOpener(
         pictures, ini, {program.path()}, main, [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
@@ -37,7 +37,9 @@ protected:
     }
     CharacterDialog* dialog() { return main.findChild<CharacterDialog*>(); }
     template <typename W>
-    W* control(const char* name) { return dialog()->findChild<W*>(QLatin1String(name)); }
+    W* control(const char* name) {
+        return dialog()->findChild<W*>(QLatin1String(name));
+    }
 };
 
 TEST_F(CharacterDialogWindowTest, LooksAsDrawnAndIsOneWindow) {

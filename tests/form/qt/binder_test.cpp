@@ -1,10 +1,10 @@
 // What the binder does alike for every control of a kind.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 #include "form/qt/binder.h"
 #include "form/qt/qt_text.h"

@@ -7,11 +7,13 @@ namespace {
 
 TEST(FileFilter, PairsBecomeQtFiltersInOrder) {
     EXPECT_EQ(toQtFilters(QStringLiteral("テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*")),
-              (QStringList{QStringLiteral("テキストファイル(*.txt) (*.txt)"), QStringLiteral("すべてのファイル(*.*) (*.*)")}));
+              (QStringList{QStringLiteral("テキストファイル(*.txt) (*.txt)"),
+                           QStringLiteral("すべてのファイル(*.*) (*.*)")}));
 }
 
 TEST(FileFilter, SemicolonsSeparatePatternsOfOneEntry) {
-    EXPECT_EQ(toQtFilters(QStringLiteral("画像ファイル(*.gif,*.jpg,*.jpeg,*.png)|*.gif;*.jpg;*.jpeg;*.png|すべてのファイル(*.*)|*.*")),
+    EXPECT_EQ(toQtFilters(QStringLiteral(
+                  "画像ファイル(*.gif,*.jpg,*.jpeg,*.png)|*.gif;*.jpg;*.jpeg;*.png|すべてのファイル(*.*)|*.*")),
               (QStringList{QStringLiteral("画像ファイル(*.gif,*.jpg,*.jpeg,*.png) (*.gif *.jpg *.jpeg *.png)"),
                            QStringLiteral("すべてのファイル(*.*) (*.*)")}));
 }
@@ -27,7 +29,8 @@ TEST(FileFilter, TrailingBarEmptyPatternsAndEmptyFilter) {
 }
 
 TEST(FileFilter, DefaultExtensionOnlyForNamesWithout) {
-    EXPECT_EQ(withDefaultExtension(QStringLiteral("/tmp/page"), QStringLiteral("htm")), QStringLiteral("/tmp/page.htm"));
+    EXPECT_EQ(withDefaultExtension(QStringLiteral("/tmp/page"), QStringLiteral("htm")),
+              QStringLiteral("/tmp/page.htm"));
     EXPECT_EQ(withDefaultExtension(QStringLiteral("/tmp/page.html"), QStringLiteral("htm")),
               QStringLiteral("/tmp/page.html"));
     // A dot in a folder name does not count as the file's extension.

@@ -1,8 +1,8 @@
 #include "form/qt/message_box.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "support/qt_test_support.h"
 
@@ -49,7 +49,8 @@ TEST(MessageBox, QuestionHasYesAndNoAndReportsTheAnswer) {
 TEST(MessageBox, QuestionWithCancelAnswersEachButtonAndCancelsOnEscape) {
     Seen seen;
     const int flags = kMbYesNoCancel | kMbIconQuestion;
-    EXPECT_EQ(showAndPress(u"変更を保存しますか？", flags, u"ぺりん－メモ帳", QMessageBox::Cancel, seen), kAnswerCancel);
+    EXPECT_EQ(showAndPress(u"変更を保存しますか？", flags, u"ぺりん－メモ帳", QMessageBox::Cancel, seen),
+              kAnswerCancel);
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     // Escape (or the close box) keeps what the user has, as ｷｬﾝｾﾙ does.

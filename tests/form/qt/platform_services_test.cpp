@@ -1,10 +1,10 @@
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QImage>
-#include <gtest/gtest.h>
 
 #include "form/qt/classic_look.h"
 #include "form/qt/common_dialog_backend.h"
@@ -40,7 +40,8 @@ TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
     }
     // A drawing, as the characters that come with the program are.
     const std::shared_ptr<Picture> drawing = loader.load(dir.write(
-        "drawn.pcf", R"(<svg xmlns="http://www.w3.org/2000/svg" width="7" height="5"><rect width="7" height="5"/></svg>)"));
+        "drawn.pcf",
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="7" height="5"><rect width="7" height="5"/></svg>)"));
     ASSERT_NE(drawing, nullptr);
     EXPECT_EQ(drawing->width(), 7);
     EXPECT_EQ(drawing->height(), 5);

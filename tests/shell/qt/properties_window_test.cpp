@@ -1,8 +1,8 @@
 // The window that stands in for the system's property sheet.
-#include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QLabel>
+#include <QTest>
 
 #include "form/qt/qt_text.h"
 #include "shell/qt/file_shell.h"

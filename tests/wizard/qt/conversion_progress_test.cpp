@@ -2,9 +2,9 @@
 // one shows its file and a bar, and the dialog's cancel stops it.
 #include "wizard/qt/conversion_progress.h"
 
+#include <gtest/gtest.h>
 #include <QProgressDialog>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <thread>
 
 #include "support/qt_test_support.h"

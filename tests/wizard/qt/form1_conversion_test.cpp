@@ -1,5 +1,6 @@
 // The main window driven through its widgets, as a user would: a whole
 // conversion, the messages it shows, hover previews, dropping a file, closing.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
@@ -77,8 +77,7 @@ TEST_F(Form1Driving, WholeConversionThroughTheWidgetsWritesThePage) {
     const auto page = dir / "page.htm";
     platform.dialogs.chooseFile(source);
     open();
-    EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("ぺりん Ver1.31 - [") + form::qt::fromPath(source) + u']');
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ぺりん Ver1.31 - [") + form::qt::fromPath(source) + u']');
     EXPECT_EQ(widget<QLabel>("txtHTMLSize")->text(), QStringLiteral("ファイルサイズ : 0.027KB"));
 
     click("SubFoword");
@@ -136,8 +135,8 @@ TEST_F(Form1Driving, WholeConversionThroughTheWidgetsWritesThePage) {
     // The page, byte for byte as the program writes it: code page 932, CR LF.
     const std::string bytes = TempDir::read(page);
     for (const char16_t* part :
-         {u"<TITLE>テスト</TITLE>\r\n", u"color:#FF0000}", u"<BODY TEXT=#FF0000 ", u"BGCOLOR=#0000FF",
-          u"TOPMARGIN=10", u"ぺりん &amp; テキスト", u"<!--\r\nメモ\r\n-->\r\n"})
+         {u"<TITLE>テスト</TITLE>\r\n", u"color:#FF0000}", u"<BODY TEXT=#FF0000 ", u"BGCOLOR=#0000FF", u"TOPMARGIN=10",
+          u"ぺりん &amp; テキスト", u"<!--\r\nメモ\r\n-->\r\n"})
         EXPECT_NE(bytes.find(text::toCp932(part)), std::string::npos) << text::toUtf8(part);
 
     // The same answers given to the model directly make the same page.

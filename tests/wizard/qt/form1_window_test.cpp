@@ -1,5 +1,6 @@
 #include "wizard/qt/form1_window.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
@@ -47,8 +47,8 @@ protected:
     }
 
     Form1Window& open(form::MessageBoxService* messageBox = nullptr) {
-        services = std::make_unique<form::Services>(form::Services{
-            messageBox ? *messageBox : messages, dialogs, pictures, clipboard, shell, windows});
+        services = std::make_unique<form::Services>(
+            form::Services{messageBox ? *messageBox : messages, dialogs, pictures, clipboard, shell, windows});
         window = new Form1Window(*services, ini, {program, false});
         window->Form_Load();
         window->show();
@@ -114,7 +114,6 @@ TEST_F(Form1WindowTest, EveryControlHasItsWidgetWithExactCaptionAndToolTip) {
             auto* container = window->findChild<QWidget*>(QString::fromStdString(entry.container->name));
             EXPECT_TRUE(container && container->isAncestorOf(w)) << entry.control->name;
         }
-
     }
     EXPECT_EQ(widget<QLabel>("MainmenuTitle")->text(), QStringLiteral("変換行程"));
 }
@@ -127,7 +126,8 @@ TEST_F(Form1WindowTest, StartUpWithoutSettingsShowsTheFirstStepAndDefaults) {
     for (const char* hidden : {"Frame2", "Frame5", "Frame10", "txtComment"}) EXPECT_FALSE(shown(hidden)) << hidden;
     EXPECT_EQ(textColour("Label1"), kGreen);
     EXPECT_EQ(textColour("Label2"), kGrey);
-    EXPECT_TRUE(widget<QPlainTextEdit>("txtHelp")->toPlainText().startsWith(QStringLiteral("ぺりんが起動しました。\n")));
+    EXPECT_TRUE(
+        widget<QPlainTextEdit>("txtHelp")->toPlainText().startsWith(QStringLiteral("ぺりんが起動しました。\n")));
     for (const char* off : {"SubBack", "SubChan", "SubFoword", "SeteiMynu", "DLinkColor", "Sample31", "Combo31"})
         EXPECT_FALSE(widget(off)->isEnabled()) << off;
     EXPECT_EQ(widget<QComboBox>("LangCombo")->count(), 10);
@@ -148,19 +148,42 @@ TEST_F(Form1WindowTest, StartUpWithoutSettingsShowsTheFirstStepAndDefaults) {
 }
 
 TEST_F(Form1WindowTest, StartUpWithEverySavedAnswerShowsThemInTheWidgets) {
-    const std::pair<const char16_t*, const char16_t*> keys[] = {
-        {u"LangS", u"3"},          {u"CharsetS", u"1"},       {u"CSS", u"style.css"},
-        {u"WebTitleS", u"日記"},   {u"HTMLKeyword01S", u"ぺりん"}, {u"WebMidashiS", u"説明文"},
-        {u"NoRobotS", u"1"},       {u"DCheck1S", u"1"},       {u"DLColorS", u"FF0000"},
-        {u"DLColor2S", u"255"},    {u"DCheck2S", u"1"},       {u"OpenPageEfS", u"5"},
-        {u"ClosePageEfS", u"7"},   {u"BodyfontS", u"000080"}, {u"Font10S", u"8388608"},
-        {u"BodylinkS", u"0000FF"}, {u"Link10S", u"16711680"}, {u"BodyalinkS", u"FF0000"},
-        {u"AlinkS", u"255"},       {u"BodyvlinkS", u"800080"}, {u"VlinkS", u"8388736"},
-        {u"BgColorS", u"FFFFE0"},  {u"BgColor10S", u"14745599"}, {u"BodygroundS", u"back.gif"},
-        {u"FIXEDCheckS", u"1"},    {u"TOPMpixS", u"10"},      {u"LEFTMpixS", u"20"},
-        {u"BASEFontS", u"4"},      {u"BQuoteS", u"1"},        {u"BRS", u"False"},
-        {u"PRES", u"True"},        {u"PS", u"False"},         {u"Option71S", u"1"},
-        {u"Comment81S", u"1"},     {u"CommentS", u"あとがき"}, {u"Setei", u"Mnyu"}};
+    const std::pair<const char16_t*, const char16_t*> keys[] = {{u"LangS", u"3"},
+                                                                {u"CharsetS", u"1"},
+                                                                {u"CSS", u"style.css"},
+                                                                {u"WebTitleS", u"日記"},
+                                                                {u"HTMLKeyword01S", u"ぺりん"},
+                                                                {u"WebMidashiS", u"説明文"},
+                                                                {u"NoRobotS", u"1"},
+                                                                {u"DCheck1S", u"1"},
+                                                                {u"DLColorS", u"FF0000"},
+                                                                {u"DLColor2S", u"255"},
+                                                                {u"DCheck2S", u"1"},
+                                                                {u"OpenPageEfS", u"5"},
+                                                                {u"ClosePageEfS", u"7"},
+                                                                {u"BodyfontS", u"000080"},
+                                                                {u"Font10S", u"8388608"},
+                                                                {u"BodylinkS", u"0000FF"},
+                                                                {u"Link10S", u"16711680"},
+                                                                {u"BodyalinkS", u"FF0000"},
+                                                                {u"AlinkS", u"255"},
+                                                                {u"BodyvlinkS", u"800080"},
+                                                                {u"VlinkS", u"8388736"},
+                                                                {u"BgColorS", u"FFFFE0"},
+                                                                {u"BgColor10S", u"14745599"},
+                                                                {u"BodygroundS", u"back.gif"},
+                                                                {u"FIXEDCheckS", u"1"},
+                                                                {u"TOPMpixS", u"10"},
+                                                                {u"LEFTMpixS", u"20"},
+                                                                {u"BASEFontS", u"4"},
+                                                                {u"BQuoteS", u"1"},
+                                                                {u"BRS", u"False"},
+                                                                {u"PRES", u"True"},
+                                                                {u"PS", u"False"},
+                                                                {u"Option71S", u"1"},
+                                                                {u"Comment81S", u"1"},
+                                                                {u"CommentS", u"あとがき"},
+                                                                {u"Setei", u"Mnyu"}};
     for (const auto& [key, value] : keys) EXPECT_TRUE(ini.WriteSetting(u"Setei", key, value));
     EXPECT_TRUE(ini.WriteSetting(u"Data", u"Char", text::fromPath(program / "pelin-blue.pcf")));
 
