@@ -21,6 +21,12 @@ function(pelin_add_module name)
   target_link_libraries(${name} PUBLIC pelin_options ${M_DEPENDS})
 endfunction()
 
+# Listing the tests of a Windows program starts Wine; the build would start
+# several at once, so the cross build lists them when CTest runs instead.
+if(CMAKE_CROSSCOMPILING)
+  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+endif()
+
 # pelin_add_test(NAME SOURCES … LIBS …): a GoogleTest program registered with CTest.
 function(pelin_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
