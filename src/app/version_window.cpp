@@ -104,15 +104,9 @@ void VersionWindow::setOkColour(const QColor& colour) {
     ok_->setPalette(palette);
 }
 
-void VersionWindow::Label7_MouseMove() {
-    setOkColour(kHoverColour);
-}
-void VersionWindow::Form_MouseMove() {
-    setOkColour(Qt::black);
-}
-void VersionWindow::Label7_Click() {
-    close();
-}
+void VersionWindow::Label7_MouseMove() { setOkColour(kHoverColour); }
+void VersionWindow::Form_MouseMove() { setOkColour(Qt::black); }
+void VersionWindow::Label7_Click() { close(); }
 
 void VersionWindow::showEvent(QShowEvent* event) {
     setOkColour(Qt::black);

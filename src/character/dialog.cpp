@@ -83,8 +83,6 @@ void Dialog::CancelButton_Click() {
     if (onClose) onClose();
 }
 
-void Dialog::Redata_Click() {
-    PCFFile.refresh();
-}
+void Dialog::Redata_Click() { PCFFile.refresh(); }
 
 }  // namespace pelin::character

@@ -16,9 +16,7 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-char16_t lowerAscii(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
+char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
 bool beforeIgnoringCase(TextView a, TextView b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),

@@ -31,9 +31,7 @@ Text measuredText(const cIconMenuItem& item) {
     return text;
 }
 
-std::size_t ansiLength(TextView text) {
-    return text::toCp932(text).size();
-}
+std::size_t ansiLength(TextView text) { return text::toCp932(text).size(); }
 
 // Selects a font for the life of the object, then puts the previous one back.
 class SelectedFont {
@@ -177,9 +175,7 @@ void DrawMenuIcon(const cIconMenu& menu, MenuPainter& dc, int position, int x, i
     dc.DrawImage(*list, position, x, y, enabled);
 }
 
-void DrawMenuCheck(MenuPainter& dc, const Rect& rect) {
-    dc.DrawMenuCheckMark(rect);
-}
+void DrawMenuCheck(MenuPainter& dc, const Rect& rect) { dc.DrawMenuCheckMark(rect); }
 
 std::int32_t FindMenuAccessKey(const cIconMenu& menu, std::uint32_t wParam, MenuHandle menuHandle) {
     const Text typed(1, static_cast<char16_t>(wParam & 0xFFFF));

@@ -102,9 +102,7 @@ void Form4::mnueditpaste_Click() {
     replaceSelection(text::withCrLf(clipboard_.text()));
 }
 
-void Form4::mnueditdel_Click() {
-    replaceSelection(u"");
-}
+void Form4::mnueditdel_Click() { replaceSelection(u""); }
 
 void Form4::mnueditall_Click() {
     Text1.selStart = 0;

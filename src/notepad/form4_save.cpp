@@ -77,13 +77,9 @@ bool Form4::saveAs() {
     return true;
 }
 
-void Form4::mnufilea_Click() {
-    saveOver();
-}
+void Form4::mnufilea_Click() { saveOver(); }
 
-void Form4::mnufileb_Click() {
-    saveAs();
-}
+void Form4::mnufileb_Click() { saveAs(); }
 
 bool Form4::settleUnsavedEdits() {
     if (!modified()) return true;
@@ -103,8 +99,6 @@ bool Form4::Open(TextView text, TextView file) {
     return true;
 }
 
-bool Form4::Form_QueryUnload() {
-    return settleUnsavedEdits();
-}
+bool Form4::Form_QueryUnload() { return settleUnsavedEdits(); }
 
 }  // namespace pelin::notepad

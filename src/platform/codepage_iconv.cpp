@@ -57,8 +57,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SystemCodePage932> openSystemCodePage932() {
-    return std::make_unique<IconvCodePage932>();
-}
+std::unique_ptr<SystemCodePage932> openSystemCodePage932() { return std::make_unique<IconvCodePage932>(); }
 
 }  // namespace pelin::platform

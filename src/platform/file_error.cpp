@@ -45,13 +45,9 @@ std::string wordOr(std::string_view word, const FileError& error) {
 
 }  // namespace
 
-std::string shownReason(const FileError& error) {
-    return wordOr(wordingOf(error.kind).japanese, error);
-}
+std::string shownReason(const FileError& error) { return wordOr(wordingOf(error.kind).japanese, error); }
 
-std::string englishReason(const FileError& error) {
-    return wordOr(wordingOf(error.kind).english, error);
-}
+std::string englishReason(const FileError& error) { return wordOr(wordingOf(error.kind).english, error); }
 
 FileError fileError(const std::filesystem::path& path, FileErrorKind kind) {
     return {path, std::string(wordingOf(kind).english), kind};

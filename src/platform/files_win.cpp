@@ -13,9 +13,7 @@ namespace pelin::platform {
 
 namespace win {
 
-FileError lastError(const std::filesystem::path& path) {
-    return windowsError(path, ::GetLastError());
-}
+FileError lastError(const std::filesystem::path& path) { return windowsError(path, ::GetLastError()); }
 
 FileError openError(const std::filesystem::path& path) {
     const DWORD error = ::GetLastError();

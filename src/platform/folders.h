@@ -12,9 +12,7 @@ namespace pelin::platform {
 // elsewhere), and every character it takes for one (Windows takes "/" too).
 inline constexpr char16_t kFolderSeparator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
 inline constexpr std::u16string_view kFolderSeparators = kFolderSeparator == u'\\' ? u"\\/" : u"/";
-inline bool isFolderSeparator(char16_t c) {
-    return kFolderSeparators.find(c) != std::u16string_view::npos;
-}
+inline bool isFolderSeparator(char16_t c) { return kFolderSeparators.find(c) != std::u16string_view::npos; }
 
 // The user's home folder; the root of the system's file system when it names none.
 std::filesystem::path homeFolder();

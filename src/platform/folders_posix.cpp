@@ -24,9 +24,7 @@ std::filesystem::path baseFolder(const char* variable, const std::filesystem::pa
 
 }  // namespace
 
-std::filesystem::path userConfigFolder() {
-    return baseFolder("XDG_CONFIG_HOME", ".config");
-}
+std::filesystem::path userConfigFolder() { return baseFolder("XDG_CONFIG_HOME", ".config"); }
 
 std::filesystem::path userDataFolder() {
     return baseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");

@@ -46,9 +46,7 @@ std::filesystem::path userConfigFolder() {
 }
 
 // Characters a user adds live with the rest of the program's own files there.
-std::filesystem::path userDataFolder() {
-    return userConfigFolder();
-}
+std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     // The temporary folder Windows gives each user is already the user's own.

@@ -25,9 +25,7 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
     return *this;
 }
 
-InputFile::~InputFile() {
-    closeNativeHandle(handle_);
-}
+InputFile::~InputFile() { closeNativeHandle(handle_); }
 
 Result<std::string> readFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
     Result<InputFile> file = InputFile::open(path, maxBytes);

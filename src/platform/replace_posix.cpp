@@ -56,9 +56,7 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-bool mayCreateIn(const std::filesystem::path& folder) {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
+bool mayCreateIn(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 // ".NAME.tmp-XXXXXX" beside `file`: hidden, and telling whose it was should one
 // ever be left (the name is cut so that the whole stays within a name's limit).
@@ -108,9 +106,7 @@ private:
 
 // Whether linkat can give an unnamed file a name: it needs /proc, which a
 // confined process may lack (asked each time: it can change under a process).
-bool canNameUnnamedFiles() {
-    return ::access("/proc/self/fd", X_OK) == 0;
-}
+bool canNameUnnamedFiles() { return ::access("/proc/self/fd", X_OK) == 0; }
 
 int openUnnamed(const std::filesystem::path& folder, mode_t mode) {
 #ifdef O_TMPFILE

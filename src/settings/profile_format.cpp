@@ -24,9 +24,7 @@ struct Line {
     ParsedLine parsed;
 };
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isLeadByte(char c, Encoding encoding) {
     const auto b = static_cast<unsigned char>(c);
@@ -48,9 +46,7 @@ std::size_t findChar(std::string_view s, char wanted, Encoding encoding) {
     return std::string_view::npos;
 }
 
-char foldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char foldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool sameName(std::string_view a, std::string_view b, Encoding encoding) {
     if (a.size() != b.size()) return false;
@@ -133,9 +129,7 @@ private:
     std::size_t pos_;
 };
 
-bool holdsLineBreak(std::string_view s) {
-    return s.find_first_of("\r\n") != std::string_view::npos;
-}
+bool holdsLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 // True when `line` reads back as key `key` holding `value`.
 bool readsBackAsKey(std::string_view line, std::string_view key, std::string_view value, Encoding encoding) {

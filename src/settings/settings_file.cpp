@@ -16,9 +16,7 @@ Text SettingsFile::SettingsFolder() const {
     return folder;
 }
 
-std::filesystem::path SettingsFile::filePath() const {
-    return folder_ / kFileName;
-}
+std::filesystem::path SettingsFile::filePath() const { return folder_ / kFileName; }
 
 platform::Result<> SettingsFile::WriteSetting(TextView section, TextView key, TextView value) {
     const SettingValue one{key, value};

@@ -23,13 +23,9 @@ bool canCreateFilesIn(const std::filesystem::path& folder) {
     return true;
 }
 
-std::filesystem::path userSettingsFolder() {
-    return platform::userConfigFolder() / "pelin";
-}
+std::filesystem::path userSettingsFolder() { return platform::userConfigFolder() / "pelin"; }
 
-std::filesystem::path userDataFolder() {
-    return platform::userDataFolder() / "pelin";
-}
+std::filesystem::path userDataFolder() { return platform::userDataFolder() / "pelin"; }
 
 std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
                                                 const std::filesystem::path& userFolder) {

@@ -12,9 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Text ascii(const char* s) {
-    return text::fromUtf8(s);
-}
+Text ascii(const char* s) { return text::fromUtf8(s); }
 
 std::time_t toTimeT(fs::file_time_type when) {
     const auto system = std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::file_clock::to_sys(when));

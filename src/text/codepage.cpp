@@ -107,9 +107,7 @@ std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     return n;
 }
 
-void appendFromCp932(std::string_view bytes, Text& out) {
-    decodeStretch(bytes, out);
-}
+void appendFromCp932(std::string_view bytes, Text& out) { decodeStretch(bytes, out); }
 
 Text fromCp932(std::string_view bytes) {
     Text out;
@@ -118,9 +116,7 @@ Text fromCp932(std::string_view bytes) {
     return out;
 }
 
-void appendToCp932(TextView text, std::string& out) {
-    encodeStretch(text, out);
-}
+void appendToCp932(TextView text, std::string& out) { encodeStretch(text, out); }
 
 std::string toCp932(TextView text) {
     std::string out;

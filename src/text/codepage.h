@@ -16,9 +16,7 @@ using Text = std::u16string;
 using TextView = std::u16string_view;
 
 constexpr char16_t kRawByteBase = 0xDC00;
-inline bool isRawByte(char16_t unit) {
-    return unit >= 0xDC80 && unit <= 0xDCFF;
-}
+inline bool isRawByte(char16_t unit) { return unit >= 0xDC80 && unit <= 0xDCFF; }
 
 // Code page 932 bytes → text, appended to `out`. Invalid bytes become raw bytes.
 void appendFromCp932(std::string_view bytes, Text& out);
@@ -44,9 +42,7 @@ std::string toUtf8(TextView text);
 std::size_t utf8SequenceLength(std::string_view bytes, char32_t& c);
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-inline bool startsWithUtf8Bom(std::string_view bytes) {
-    return bytes.starts_with(kUtf8Bom);
-}
+inline bool startsWithUtf8Bom(std::string_view bytes) { return bytes.starts_with(kUtf8Bom); }
 
 // The longest beginning of `text` whose code page 932 form fits in `maxBytes`,
 // ending on a whole character: never half of a surrogate pair, nor between the CR

@@ -19,12 +19,8 @@ inline std::size_t lineBreakAt(TextView text, std::size_t i) {
 Text replaceLineBreaks(TextView text, TextView by);
 
 // Every line break as LF, as an editor widget shows it.
-inline Text withLf(TextView text) {
-    return replaceLineBreaks(text, u"\n");
-}
+inline Text withLf(TextView text) { return replaceLineBreaks(text, u"\n"); }
 // Every line break as CR LF, as files and the models hold it.
-inline Text withCrLf(TextView text) {
-    return replaceLineBreaks(text, u"\r\n");
-}
+inline Text withCrLf(TextView text) { return replaceLineBreaks(text, u"\r\n"); }
 
 }  // namespace pelin::text

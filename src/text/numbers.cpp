@@ -8,15 +8,11 @@
 namespace pelin::text {
 namespace {
 
-Text ascii(const std::string& s) {
-    return Text(s.begin(), s.end());
-}
+Text ascii(const std::string& s) { return Text(s.begin(), s.end()); }
 
 }  // namespace
 
-Text formatInteger(std::int64_t value) {
-    return ascii(std::to_string(value));
-}
+Text formatInteger(std::int64_t value) { return ascii(std::to_string(value)); }
 
 Text formatReal(double value) {
     if (std::isnan(value)) return u"NaN";

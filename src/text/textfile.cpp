@@ -24,29 +24,17 @@ namespace {
 
 // File systems that take bytes (POSIX): the program's text turns into UTF-8,
 // raw bytes going back as themselves.
-[[maybe_unused]] std::string nativeOf(TextView text, const std::string&) {
-    return toUtf8(text);
-}
-[[maybe_unused]] Text fromNative(const std::string& bytes) {
-    return fromUtf8(bytes);
-}
+[[maybe_unused]] std::string nativeOf(TextView text, const std::string&) { return toUtf8(text); }
+[[maybe_unused]] Text fromNative(const std::string& bytes) { return fromUtf8(bytes); }
 
 // File systems that take UTF-16 (Windows): the text as it is.
-[[maybe_unused]] std::wstring nativeOf(TextView text, const std::wstring&) {
-    return {text.begin(), text.end()};
-}
-[[maybe_unused]] Text fromNative(const std::wstring& units) {
-    return {units.begin(), units.end()};
-}
+[[maybe_unused]] std::wstring nativeOf(TextView text, const std::wstring&) { return {text.begin(), text.end()}; }
+[[maybe_unused]] Text fromNative(const std::wstring& units) { return {units.begin(), units.end()}; }
 
 }  // namespace
 
-std::filesystem::path toPath(TextView text) {
-    return nativeOf(text, std::filesystem::path::string_type());
-}
+std::filesystem::path toPath(TextView text) { return nativeOf(text, std::filesystem::path::string_type()); }
 
-Text fromPath(const std::filesystem::path& path) {
-    return fromNative(path.native());
-}
+Text fromPath(const std::filesystem::path& path) { return fromNative(path.native()); }
 
 }  // namespace pelin::text

@@ -7,13 +7,9 @@ namespace pelin::wizard::cdec {
 
 namespace {
 
-bool checkedAdd(std::int32_t a, std::int32_t b, std::int32_t& out) {
-    return !__builtin_add_overflow(a, b, &out);
-}
+bool checkedAdd(std::int32_t a, std::int32_t b, std::int32_t& out) { return !__builtin_add_overflow(a, b, &out); }
 
-bool checkedMultiply(std::int32_t a, std::int32_t b, std::int32_t& out) {
-    return !__builtin_mul_overflow(a, b, &out);
-}
+bool checkedMultiply(std::int32_t a, std::int32_t b, std::int32_t& out) { return !__builtin_mul_overflow(a, b, &out); }
 
 Text decimalText(std::int64_t value) {
     const bool negative = value < 0;

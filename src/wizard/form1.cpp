@@ -193,9 +193,7 @@ form::Label& Form1::labelOf(int step) {
     return *labels[step - 1];
 }
 
-Text Form1::readSetting(TextView section, TextView key) const {
-    return ini_.ReadSetting(section, key);
-}
+Text Form1::readSetting(TextView section, TextView key) const { return ini_.ReadSetting(section, key); }
 
 platform::Result<> Form1::writeSetting(TextView section, TextView key, TextView value) {
     if (options_.keepSettingsFile) return {};

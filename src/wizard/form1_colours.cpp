@@ -59,36 +59,16 @@ void Form1::colourButtonClicked(int index) {
     g.box.enabled = true;
 }
 
-void Form1::CText1_Change() {
-    codeBoxChanged(0);
-}
-void Form1::CText2_Change() {
-    codeBoxChanged(1);
-}
-void Form1::CText3_Change() {
-    codeBoxChanged(2);
-}
-void Form1::CText4_Change() {
-    codeBoxChanged(3);
-}
-void Form1::CText5_Change() {
-    codeBoxChanged(4);
-}
-void Form1::Command41_Click() {
-    colourButtonClicked(0);
-}
-void Form1::Command42_Click() {
-    colourButtonClicked(1);
-}
-void Form1::Command43_Click() {
-    colourButtonClicked(2);
-}
-void Form1::Command44_Click() {
-    colourButtonClicked(3);
-}
-void Form1::Command45_Click() {
-    colourButtonClicked(4);
-}
+void Form1::CText1_Change() { codeBoxChanged(0); }
+void Form1::CText2_Change() { codeBoxChanged(1); }
+void Form1::CText3_Change() { codeBoxChanged(2); }
+void Form1::CText4_Change() { codeBoxChanged(3); }
+void Form1::CText5_Change() { codeBoxChanged(4); }
+void Form1::Command41_Click() { colourButtonClicked(0); }
+void Form1::Command42_Click() { colourButtonClicked(1); }
+void Form1::Command43_Click() { colourButtonClicked(2); }
+void Form1::Command44_Click() { colourButtonClicked(3); }
+void Form1::Command45_Click() { colourButtonClicked(4); }
 
 void Form1::DLinkColor_Click() {
     CommonDialog1.Flags = form::kCdlColorFullOpen;
@@ -114,9 +94,7 @@ void Form1::Sample31_MouseMove() {
     if (std::optional<std::int32_t> colour = int32Number(DLColor2)) Sample31.foreColor = *colour;
 }
 
-void Form1::Frame3_MouseMove() {
-    Sample31.foreColor = kSample31Colour;
-}
+void Form1::Frame3_MouseMove() { Sample31.foreColor = kSample31Colour; }
 
 void Form1::SampleFont2_Click() {
     if (std::optional<std::int32_t> colour = int32Number(Alink)) SampleFont2.foreColor = *colour;

@@ -163,9 +163,7 @@ bool Form1::takeTypedDestination() {
     return true;
 }
 
-void Form1::Comment81_Click() {
-    txtComment.visible = Comment81.value == 1;
-}
+void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
 
 void Form1::EditBottan_Click() {
     // A page that cannot be read opens an empty notepad, as a missing one does,

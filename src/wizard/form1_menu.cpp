@@ -7,9 +7,7 @@
 
 namespace pelin::wizard {
 
-void Form1::mnufilepro_Click() {
-    services_.shell.showFileProperties(txtHTML.text);
-}
+void Form1::mnufilepro_Click() { services_.shell.showFileProperties(txtHTML.text); }
 
 void Form1::mnuhelpreadme_Click() {
     const std::filesystem::path path = options_.programFolder / "readme.txt";
@@ -23,13 +21,9 @@ void Form1::mnuhelpreadme_Click() {
     services_.windows.showNotepad(text::linesWithCrLf(*content), Text());
 }
 
-void Form1::mnuoptioncharcter_Click() {
-    services_.windows.showCharacterDialog();
-}
+void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }
 
-void Form1::mnuhelpver_Click() {
-    services_.windows.showVersionWindow();
-}
+void Form1::mnuhelpver_Click() { services_.windows.showVersionWindow(); }
 
 void Form1::mnuoptioninternetoption_Click() {
     if (!services_.shell.showInternetOptions())

@@ -41,9 +41,7 @@ void Form1::mnuoptionhozonMnyu_Click() {
     SeteiMynu.enabled = true;
 }
 
-void Form1::SeteiMynu_Click() {
-    SaveAllSettings();
-}
+void Form1::SeteiMynu_Click() { SaveAllSettings(); }
 
 bool Form1::Form_QueryUnload() {
     if (services_.messageBox.show(u"終了しますか？", form::kMbQuestion, u"終了") != form::kAnswerYes) return false;

@@ -13,9 +13,7 @@ namespace pelin::wizard {
 
 // Every step frame stands in the same place of the window (the window system
 // lays them over each other); showing one is all it takes.
-void Form1::showFrame(form::Frame& frame) {
-    frame.visible = true;
-}
+void Form1::showFrame(form::Frame& frame) { frame.visible = true; }
 
 void Form1::enterStep(int from, int to) {
     frameOf(from).visible = false;

@@ -20,12 +20,8 @@ void showCentimetres(const form::TextBox& box, form::Label& label) {
 
 }  // namespace
 
-void Form1::txtTOPM_Change() {
-    showCentimetres(txtTOPM, mm51);
-}
-void Form1::txtLEFTM_Change() {
-    showCentimetres(txtLEFTM, mm52);
-}
+void Form1::txtTOPM_Change() { showCentimetres(txtTOPM, mm51); }
+void Form1::txtLEFTM_Change() { showCentimetres(txtLEFTM, mm52); }
 
 void Form1::Command46_Click() {
     CommonDialog1.Filter = u"画像ファイル(*.gif,*.jpg,*.jpeg,*.png)|*.gif;*.jpg;*.jpeg;*.png|すべてのファイル(*.*)|*.*";

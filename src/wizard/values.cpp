@@ -39,8 +39,6 @@ std::optional<bool> truthValue(text::TextView text) {
     return *value != 0;
 }
 
-text::Text truthText(bool value) {
-    return value ? u"True" : u"False";
-}
+text::Text truthText(bool value) { return value ? u"True" : u"False"; }
 
 }  // namespace pelin::wizard

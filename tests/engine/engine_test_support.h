@@ -28,9 +28,7 @@ inline ConversionSettings plainAnswers() {
 }
 
 // Code page 932 bytes of a text written here in UTF-8.
-inline std::string sjis(std::string_view utf8) {
-    return text::toCp932(text::fromUtf8(utf8));
-}
+inline std::string sjis(std::string_view utf8) { return text::toCp932(text::fromUtf8(utf8)); }
 
 // A source held in memory.
 class MemorySource : public platform::BlockSource {

@@ -9,24 +9,12 @@
 namespace pelin::engine::testing {
 namespace {
 
-bool isLetter(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-bool isAlnum(char16_t c) {
-    return isLetter(c) || (c >= u'0' && c <= u'9');
-}
-bool isOneOf(char16_t c, TextView set) {
-    return set.find(c) != TextView::npos;
-}
-bool isUrlChar(char16_t c) {
-    return isAlnum(c) || isOneOf(c, u"-._~:/?#[]@!$&'()*+,;=%");
-}
-bool isLocalChar(char16_t c) {
-    return isAlnum(c) || isOneOf(c, u"._%+-");
-}
-bool isDomainChar(char16_t c) {
-    return isAlnum(c) || c == u'-';
-}
+bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool isAlnum(char16_t c) { return isLetter(c) || (c >= u'0' && c <= u'9'); }
+bool isOneOf(char16_t c, TextView set) { return set.find(c) != TextView::npos; }
+bool isUrlChar(char16_t c) { return isAlnum(c) || isOneOf(c, u"-._~:/?#[]@!$&'()*+,;=%"); }
+bool isLocalChar(char16_t c) { return isAlnum(c) || isOneOf(c, u"._%+-"); }
+bool isDomainChar(char16_t c) { return isAlnum(c) || c == u'-'; }
 
 bool startsWithNoCase(TextView text, TextView start) {
     if (text.size() < start.size()) return false;

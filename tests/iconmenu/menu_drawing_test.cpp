@@ -19,9 +19,7 @@ using Calls = std::vector<PaintCall>;
 constexpr unsigned kCaption = DT_SINGLELINE | DT_VCENTER;
 constexpr unsigned kShortcut = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
 
-Rect moved(Rect r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
+Rect moved(Rect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 Rect indented(Rect r, int by) {
     r.left += by;
     return r;

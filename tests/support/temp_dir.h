@@ -9,9 +9,7 @@
 namespace pelin::testing {
 
 // A file name as the tests spell it, in UTF-8 (whatever the system's own encoding).
-inline std::filesystem::path utf8Name(std::string_view name) {
-    return std::u8string(name.begin(), name.end());
-}
+inline std::filesystem::path utf8Name(std::string_view name) { return std::u8string(name.begin(), name.end()); }
 
 // Takes every write permission away: on Windows, sets the read-only attribute.
 inline void makeReadOnly(const std::filesystem::path& p) {

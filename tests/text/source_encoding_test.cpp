@@ -12,9 +12,7 @@ using E = SourceEncoding;
 using pelin::testing::SampleStyle;
 using pelin::testing::SampleText;
 
-E encodingOf(std::string_view bytes) {
-    return takeSourceEncoding(bytes);
-}
+E encodingOf(std::string_view bytes) { return takeSourceEncoding(bytes); }
 
 TEST(SourceEncoding, TheMarkMakesUtf8AndIsTakenOff) {
     std::string_view bytes =

@@ -20,12 +20,8 @@ namespace pelin::testing {
 
 using Keys = std::vector<std::pair<std::string, std::string>>;  // key, value in UTF-8
 
-inline std::string cp932(const std::string& utf8) {
-    return text::toCp932(text::fromUtf8(utf8));
-}
-inline Text u(const std::string& utf8) {
-    return text::fromUtf8(utf8);
-}
+inline std::string cp932(const std::string& utf8) { return text::toCp932(text::fromUtf8(utf8)); }
+inline Text u(const std::string& utf8) { return text::fromUtf8(utf8); }
 
 class WizardTest : public ::testing::Test {
 protected:

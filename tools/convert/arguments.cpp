@@ -26,9 +26,7 @@ std::optional<text::TextView> answerKey(std::string_view key) {
 
 // A file named on the command line, which the program receives in UTF-8 (on
 // POSIX systems as the bytes of the name, which the round trip keeps).
-std::filesystem::path pathOf(std::string_view name) {
-    return text::toPath(text::fromUtf8(name));
-}
+std::filesystem::path pathOf(std::string_view name) { return text::toPath(text::fromUtf8(name)); }
 
 // --set's KEY=VALUE, or what is wrong with it.
 std::variant<AnswerOverride, std::string> overrideOf(std::string_view setting) {

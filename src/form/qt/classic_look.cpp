@@ -59,12 +59,8 @@ QPixmap bundledPicture(const QString& name, qreal devicePixelRatio) {
     return QPixmap::fromImage(std::move(image));
 }
 
-QPixmap bundledPicture(const QString& name) {
-    return bundledPicture(name, sharpestPixelRatio());
-}
+QPixmap bundledPicture(const QString& name) { return bundledPicture(name, sharpestPixelRatio()); }
 
-qreal sharpestPixelRatio() {
-    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-}
+qreal sharpestPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
 
 }  // namespace pelin::form::qt

@@ -65,12 +65,8 @@ bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
     return true;
 }
 
-bool QtCommonDialogBackend::showOpen(CommonDialog& dialog) {
-    return showFile(dialog, false);
-}
-bool QtCommonDialogBackend::showSave(CommonDialog& dialog) {
-    return showFile(dialog, true);
-}
+bool QtCommonDialogBackend::showOpen(CommonDialog& dialog) { return showFile(dialog, false); }
+bool QtCommonDialogBackend::showSave(CommonDialog& dialog) { return showFile(dialog, true); }
 
 bool QtCommonDialogBackend::showColor(CommonDialog& dialog) {
     // Only a caller that asks for it starts at its colour; another group's last

@@ -47,9 +47,7 @@ protected:
 
 }  // namespace
 
-void drawFlatFace(QPushButton& button) {
-    button.installEventFilter(new FlatFacePainter(&button));
-}
+void drawFlatFace(QPushButton& button) { button.installEventFilter(new FlatFacePainter(&button)); }
 
 void setFaceColour(QPushButton& button, const QColor& colour) {
     button.setProperty(kFaceProperty, colour.isValid() ? QVariant(colour) : QVariant());

@@ -43,13 +43,9 @@ bool QtClipboard::hasText() {
     return data && data->hasText();
 }
 
-Text QtClipboard::text() {
-    return fromQString(QGuiApplication::clipboard()->text());
-}
+Text QtClipboard::text() { return fromQString(QGuiApplication::clipboard()->text()); }
 
-void QtClipboard::setText(TextView text) {
-    QGuiApplication::clipboard()->setText(toQString(text));
-}
+void QtClipboard::setText(TextView text) { QGuiApplication::clipboard()->setText(toQString(text)); }
 
 bool QtShell::showInternetOptions() {
 #ifdef Q_OS_WIN

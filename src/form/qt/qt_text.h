@@ -24,20 +24,12 @@ inline Text fromQString(const QString& text) {
 // that is not UTF-8 (each such byte stands as a code unit of its own), where
 // Qt's own decoding would turn it into a replacement character for good; such
 // a name can be shown, but only the program's own file calls can open it.
-inline QString fromPath(const std::filesystem::path& path) {
-    return toQString(text::fromPath(path));
-}
-inline std::filesystem::path toPath(const QString& name) {
-    return text::toPath(fromQString(name));
-}
+inline QString fromPath(const std::filesystem::path& path) { return toQString(text::fromPath(path)); }
+inline std::filesystem::path toPath(const QString& name) { return text::toPath(fromQString(name)); }
 
 // Model text (CR LF line ends) as a widget shows it (LF), and back.
-inline QString toDisplayText(TextView text) {
-    return toQString(text::withLf(text));
-}
-inline Text fromDisplayText(const QString& text) {
-    return text::withCrLf(fromQString(text));
-}
+inline QString toDisplayText(TextView text) { return toQString(text::withLf(text)); }
+inline Text fromDisplayText(const QString& text) { return text::withCrLf(fromQString(text)); }
 
 // A colour number as Qt's colour. Numbers beyond 24 bits (possible with codes
 // that use letters past F) keep only their low 24 bits.
@@ -51,8 +43,6 @@ inline std::int32_t toColourNumber(const QColor& colour) {
 }
 
 // Twips (15 to a pixel at 96 dots per inch) as device-independent pixels.
-constexpr int twips(double value) {
-    return static_cast<int>(value / 15.0 + 0.5);
-}
+constexpr int twips(double value) { return static_cast<int>(value / 15.0 + 0.5); }
 
 }  // namespace pelin::form::qt

@@ -194,9 +194,7 @@ int OwnerDrawStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, 
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-OwnerDrawnMenu::OwnerDrawnMenu(QWidget* parent) : QMenu(parent) {
-    setStyle(OwnerDrawStyle::instance());
-}
+OwnerDrawnMenu::OwnerDrawnMenu(QWidget* parent) : QMenu(parent) { setStyle(OwnerDrawStyle::instance()); }
 
 void OwnerDrawnMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenu::initStyleOption(option, action);
@@ -213,9 +211,7 @@ void OwnerDrawnMenu::keyPressEvent(QKeyEvent* event) {
     if (!answered) QMenu::keyPressEvent(event);
 }
 
-OwnerDrawnMenuBar::OwnerDrawnMenuBar(QWidget* parent) : QMenuBar(parent) {
-    setStyle(OwnerDrawStyle::instance());
-}
+OwnerDrawnMenuBar::OwnerDrawnMenuBar(QWidget* parent) : QMenuBar(parent) { setStyle(OwnerDrawStyle::instance()); }
 
 void OwnerDrawnMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenuBar::initStyleOption(option, action);

@@ -18,9 +18,7 @@ const char* const kHandleProperty = "pelinHandle";
 const char* const kCommandIdProperty = "pelinCommandId";
 const char* const kOwnerDrawProperty = "pelinOwnerDraw";
 
-bool isMenu(QObject* object) {
-    return qobject_cast<QMenuBar*>(object) || qobject_cast<QMenu*>(object);
-}
+bool isMenu(QObject* object) { return qobject_cast<QMenuBar*>(object) || qobject_cast<QMenu*>(object); }
 
 QList<QAction*> actionsOf(QObject* menu) {
     return isMenu(menu) ? static_cast<QWidget*>(menu)->actions() : QList<QAction*>{};
@@ -56,9 +54,7 @@ QObject* QtMenuHost::objectOf(std::uint32_t handle) const {
     return where == objects_.end() ? nullptr : where->second.data();
 }
 
-WindowHandle QtMenuHost::registerWindow(QMainWindow* window) {
-    return handleFor(window);
-}
+WindowHandle QtMenuHost::registerWindow(QMainWindow* window) { return handleFor(window); }
 
 void QtMenuHost::forgetWindow(WindowHandle window) {
     procedures_.erase(window);
@@ -76,9 +72,7 @@ WindowProcedure* QtMenuHost::hookOf(WindowHandle window) const {
     return where == procedures_.end() ? nullptr : where->second;
 }
 
-bool QtMenuHost::isOwnerDrawn(const QAction* action) {
-    return action && action->property(kOwnerDrawProperty).toBool();
-}
+bool QtMenuHost::isOwnerDrawn(const QAction* action) { return action && action->property(kOwnerDrawProperty).toBool(); }
 
 MenuHandle QtMenuHost::GetMenu(WindowHandle window) {
     auto* main = qobject_cast<QMainWindow*>(objectOf(window));

@@ -26,9 +26,7 @@ constexpr unsigned BF_LEFT = 1, BF_TOP = 2, BF_RIGHT = 4, BF_BOTTOM = 8;
 // The smallest menu-bar button, as on a classic desktop at 96 dots per inch.
 constexpr int kMinimumBarButton = 18;
 
-QRect toQRect(const Rect& rect) {
-    return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
+QRect toQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 
 // A picture's drawn pixels (opaque and not near white) in one colour: the
 // shape the embossed look is made of.
@@ -67,9 +65,7 @@ QtMenuPainter::QtMenuPainter(QPainter* painter, const QWidget* widget)
       baseFont_(widget ? widget->font() : QFont()),
       bkColor_(static_cast<ColorRef>(toColourNumber(palette_.color(QPalette::Window)))) {}
 
-QColor QtMenuPainter::colour(ColorRef value) const {
-    return form::qt::toQColor(static_cast<std::int32_t>(value));
-}
+QColor QtMenuPainter::colour(ColorRef value) const { return form::qt::toQColor(static_cast<std::int32_t>(value)); }
 
 QColor QtMenuPainter::systemColour(int index) const {
     switch (index) {

@@ -24,13 +24,9 @@ struct ProgramNotepad::State {
 
 ProgramNotepad::ProgramNotepad(form::CommonDialogBackend& dialogs) : state_(std::make_shared<State>(dialogs)) {}
 
-void ProgramNotepad::linkMainWindow(MainWindowLink mainWindow) {
-    state_->main = std::move(mainWindow);
-}
+void ProgramNotepad::linkMainWindow(MainWindowLink mainWindow) { state_->main = std::move(mainWindow); }
 
-void ProgramNotepad::unlinkMainWindow() {
-    state_->main = {};
-}
+void ProgramNotepad::unlinkMainWindow() { state_->main = {}; }
 
 void ProgramNotepad::show(TextView text, TextView file) {
     if (!state_->window) {
@@ -43,8 +39,6 @@ void ProgramNotepad::show(TextView text, TextView file) {
     if (state_->window) form::qt::bringForward(*state_->window);
 }
 
-NotepadWindow* ProgramNotepad::window() const {
-    return state_->window.data();
-}
+NotepadWindow* ProgramNotepad::window() const { return state_->window.data(); }
 
 }  // namespace pelin::notepad::qt

@@ -55,9 +55,7 @@ QGroupBox* stepFrame(QWidget* parent, const char* name) {
     return frame;
 }
 
-QVBoxLayout* column(QGroupBox* frame) {
-    return static_cast<QVBoxLayout*>(frame->layout());
-}
+QVBoxLayout* column(QGroupBox* frame) { return static_cast<QVBoxLayout*>(frame->layout()); }
 
 QPushButton* button(QWidget* parent, const char* name) {
     QPushButton* b = make<QPushButton>(parent, name);

@@ -50,9 +50,7 @@ TEST(PropertiesWindow, ShowsTheFileAndIsOneWindow) {
     delete window;
 }
 
-TEST(Shell, NoInternetOptionsPanelHere) {
-    EXPECT_FALSE(FileShell().showInternetOptions());
-}
+TEST(Shell, NoInternetOptionsPanelHere) { EXPECT_FALSE(FileShell().showInternetOptions()); }
 
 }  // namespace
 }  // namespace pelin::shell::qt
