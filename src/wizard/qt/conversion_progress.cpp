@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
-#include <new>
 #include <thread>
 
 #include "form/messages.h"
@@ -26,10 +26,12 @@ struct Run {
     std::condition_variable finished;
     bool over = false;  // guarded by mutex
     std::optional<ConversionResult> result;
+    std::exception_ptr error;  // what the run threw, thrown again on the window's thread
 
-    void finish(ConversionResult r) {
+    void finish(std::optional<ConversionResult> r, std::exception_ptr e) {
         std::lock_guard lock(mutex);
         result = std::move(r);
+        error = std::move(e);
         over = true;
         finished.notify_all();
     }
@@ -39,15 +41,17 @@ struct Run {
     }
 };
 
-ConversionResult runHere(Run& run, engine::ConversionSettings& copy, const Conversion& convert) {
+void runHere(Run& run, engine::ConversionSettings& copy, const Conversion& convert) {
     try {
-        return convert(copy, [&run](std::uint64_t done, std::uint64_t total) {
-            run.done = done;
-            run.total = total;
-            return !run.stop;
-        });
-    } catch (const std::bad_alloc&) {
-        return platform::fileError(text::toPath(copy.HTMLCFile), platform::FileErrorKind::OutOfMemory);
+        run.finish(convert(copy,
+                           [&run](std::uint64_t done, std::uint64_t total) {
+                               run.done = done;
+                               run.total = total;
+                               return !run.stop;
+                           }),
+                   nullptr);
+    } catch (...) {
+        run.finish(std::nullopt, std::current_exception());
     }
 }
 
@@ -93,13 +97,14 @@ ConversionResult convertWithProgress(QWidget* parent, engine::ConversionSettings
                                      std::chrono::milliseconds showAfter) {
     Run run;
     engine::ConversionSettings copy = settings;  // the run's own record: nothing of the window's is shared
-    std::thread worker([&] { run.finish(runHere(run, copy, convert)); });
+    std::thread worker([&] { runHere(run, copy, convert); });
     {
         std::unique_lock lock(run.mutex);
         run.finished.wait_for(lock, showAfter, [&] { return run.over; });
     }
     if (!run.isOver()) showProgress(parent, run, settings);
     worker.join();
+    if (run.error) std::rethrow_exception(run.error);
     settings.HTMLLine = std::move(copy.HTMLLine);
     return std::move(*run.result);
 }

@@ -21,7 +21,8 @@ inline constexpr std::chrono::milliseconds kShowProgressAfter{500};
 
 // Runs `convert` on a thread of its own with a copy of `settings`, and gives its
 // result on this thread, with the copy's HTMLLine taken back into `settings`. An
-// empty optional: the user stopped the run, and nothing was written.
+// empty optional: the user stopped the run, and nothing was written. What the run
+// throws (running out of memory) is thrown again here, for the caller to report.
 ConversionResult convertWithProgress(QWidget* parent, engine::ConversionSettings& settings, const Conversion& convert,
                                      std::chrono::milliseconds showAfter = kShowProgressAfter);
 

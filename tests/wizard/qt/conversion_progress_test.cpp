@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QProgressDialog>
 #include <QTest>
+#include <new>
 #include <thread>
 
 #include "support/qt_test_support.h"
@@ -51,6 +52,17 @@ TEST(ConversionProgress, AQuickRunShowsNothingAndGivesItsResultBack) {
     EXPECT_EQ(settings.HTMLLine, u"<HTML><HEAD>");
     EXPECT_NE(runThread, windowThread);
     EXPECT_EQ(shown.count, 0);
+}
+
+TEST(ConversionProgress, WhatTheRunThrowsReachesTheCaller) {
+    QWidget window;
+    engine::ConversionSettings settings = recordFor(u"/tmp/日記.txt");
+    EXPECT_THROW(
+        convertWithProgress(&window, settings,
+                            [](engine::ConversionSettings&, const engine::ConversionProgress&) -> ConversionResult {
+                                throw std::bad_alloc();
+                            }),
+        std::bad_alloc);
 }
 
 TEST(ConversionProgress, ALongRunShowsItsFileAndStopsOnCancel) {
