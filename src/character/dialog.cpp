@@ -21,18 +21,15 @@ Dialog::Dialog(DialogServices services, CharacterFolders folders) : services_(se
     OKButton.onClick = [this] { OKButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
     Redata.onClick = [this] { Redata_Click(); };
-}
 
-const std::array<Placement, 6>& Dialog::layout() {
-    static const std::array<Placement, 6> places{{
-        {"OKButton", 3720, 120, 1215, 375, 0},
-        {"CancelButton", 3720, 600, 1215, 375, 1},
-        {"PCFFile", 120, 120, 2055, 2070, 2},
-        {"Redata", 3720, 1080, 1215, 375, 3},
-        {"Label1", 2280, 0, 1335, 255, 4},
-        {"Image1", 2280, 240, 1335, 1935, -1},
-    }};
-    return places;
+    // The heading keeps the margin from the window's top that the list and the
+    // buttons have; the preview below it ends level with the list.
+    controls_.add(OKButton, nullptr, {3720, 120, 1215, 375}, 0);
+    controls_.add(CancelButton, nullptr, {3720, 600, 1215, 375}, 1);
+    controls_.add(PCFFile, nullptr, {120, 120, 2055, 2070}, 2);
+    controls_.add(Redata, nullptr, {3720, 1080, 1215, 375}, 3);
+    controls_.add(Label1, nullptr, {2280, 120, 1335, 255});
+    controls_.add(Image1, nullptr, {2280, 375, 1335, 1815});
 }
 
 Text Dialog::characterPath(const std::filesystem::path& folder, TextView name) {

@@ -5,31 +5,18 @@
 // to the main window at once.
 //
 // A plain model: its members are its controls (each `name` is the widget's
-// objectName), its member functions the handlers; `layout()` gives where each
+// objectName), its member functions the handlers; `controls()` gives where each
 // control sits and the tab order.
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "character/file_list.h"
-#include "form/controls.h"
+#include "form/control_table.h"
 #include "form/services.h"
 #include "settings/settings_file.h"
 
 namespace pelin::character {
-
-// A picture box that stretches its picture to fill it.
-struct PictureBox : form::Control {
-    using Control::Control;
-    std::shared_ptr<form::Picture> picture;
-};
-
-struct Placement {
-    const char* name;
-    double left, top, width, height;  // twips
-    int tabIndex;                     // -1: takes no focus
-};
 
 // Where characters are found. An installed copy's program folder takes no new
 // files from its users, so their own characters lie in a folder of theirs.
@@ -56,7 +43,7 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    static const std::array<Placement, 6>& layout();
+    const form::ControlTable& controls() const { return controls_; }
 
     // Set by the caller: the main window takes a new picture and shows it; the
     // window closes.
@@ -65,7 +52,7 @@ public:
 
     FileListBox PCFFile{"PCFFile"};
     form::Label Label1{"Label1"};
-    PictureBox Image1{"Image1"};
+    form::PictureBox Image1{"Image1"};
     form::Button OKButton{"OKButton"}, CancelButton{"CancelButton"}, Redata{"Redata"};
 
     void Form_Load();
@@ -83,6 +70,7 @@ private:
 
     DialogServices services_;
     CharacterFolders folders_;
+    form::ControlTable controls_;
 };
 
 }  // namespace pelin::character

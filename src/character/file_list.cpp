@@ -67,13 +67,6 @@ void FileListBox::refresh() {
     }
 }
 
-bool FileListBox::setListIndex(std::int64_t index) {
-    if (index < -1 || index >= static_cast<std::int64_t>(items.size())) return false;
-    listIndex = static_cast<std::int32_t>(index);
-    if (onClick && listIndex >= 0) onClick();
-    return true;
-}
-
 Text FileListBox::selected() const {
     return listIndex >= 0 && listIndex < static_cast<std::int32_t>(items.size())
                ? items[static_cast<std::size_t>(listIndex)]

@@ -21,22 +21,17 @@ std::vector<Text> listFiles(const std::filesystem::path& folder, std::string_vie
 // "c"), names that differ only in case in a fixed order.
 bool listedBefore(TextView a, TextView b);
 
-struct FileListBox : form::Control {
-    using Control::Control;
+struct FileListBox : form::ListBox {
+    using ListBox::ListBox;
     // Read one after another; a name in a later folder stands for the same name
     // in an earlier one.
     std::vector<std::filesystem::path> folders;
     std::string extension;
-    std::vector<Text> items;
     std::vector<std::filesystem::path> itemFolders;  // the folder each item lies in
-    std::int32_t listIndex = -1;
-    form::Handler onClick;
 
     // Reads the folders again; the selection is kept on the same file while it
     // is still there.
     void refresh();
-    // A click on an item (or the selection moved by keyboard); -1 clears.
-    bool setListIndex(std::int64_t index);
     // The selected name, or empty.
     Text selected() const;
     // The folder of the selected name, or empty.

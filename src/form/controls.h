@@ -5,6 +5,7 @@
 // setters, which run the control's handler exactly as a program change does.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,29 @@ struct Image : Control {
     using Control::Control;
 };
 
+// A multi-line box that holds a whole document being edited. The window system
+// keeps the text while the user types; it hands the text and selection over
+// just before a command runs and shows what the command changed as one edit
+// the user can undo. Lines the user did not touch keep their own line ends.
+struct Editor : TextBox {
+    explicit Editor(std::string objectName) : TextBox(std::move(objectName)) { multiLine = true; }
+};
+
+// A list the user picks one item of; a click (or the arrow keys) selects.
+struct ListBox : Control {
+    using Control::Control;
+    std::vector<Text> items;
+    std::int32_t listIndex = -1;
+    Handler onClick;
+    // Refuses positions outside -1 … last item; a selected item runs onClick.
+    bool setListIndex(std::int64_t index) {
+        if (index < -1 || index >= static_cast<std::int64_t>(items.size())) return false;
+        listIndex = static_cast<std::int32_t>(index);
+        if (onClick && listIndex >= 0) onClick();
+        return true;
+    }
+};
+
 struct MenuItem : Control {
     using Control::Control;
     bool checked = false;
@@ -159,6 +183,12 @@ struct Picture {
     virtual ~Picture() = default;
     virtual int width() const = 0;
     virtual int height() const = 0;
+};
+
+// A picture box that stretches its picture to fill it.
+struct PictureBox : Control {
+    using Control::Control;
+    std::shared_ptr<Picture> picture;
 };
 
 }  // namespace pelin::form

@@ -10,7 +10,7 @@ namespace pelin::notepad {
 
 Form4::Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, MainWindowLink mainWindow)
     : messageBox_(messageBox), clipboard_(clipboard), mainWindow_(std::move(mainWindow)) {
-    Text1.multiLine = true;
+    controls_.add(Text1);
     setUpMenus();
 }
 
@@ -45,7 +45,7 @@ void Form4::setUpMenus() {
         i.item.shortcut = Text(i.shortcut);
         i.item.separator = i.caption == u"-";
         if (i.handler) i.item.onClick = [this, h = i.handler] { (this->*h)(); };
-        menus_.push_back({&i.item, i.menu});
+        controls_.add(i.item, i.menu);
     }
 }
 

@@ -3,17 +3,17 @@
 // saves it back or under another name.
 //
 // A plain model: its members are its controls (each `name` is the widget's
-// objectName), its member functions the handlers. The window system shows
-// `Text1` in an editor widget; before a menu opens or a command runs it copies
-// the editor's text and selection into `Text1`, and shows `Text1` again after.
+// objectName, `controls()` lists them with the menus in order), its member
+// functions the handlers. `Text1` is an editor: the window system hands its
+// text and selection over before a menu opens or a command runs, and shows
+// `Text1` again after.
 //
 // The notepad belongs to no window. What it shows comes with the file it was
 // read from (`Open`), where 上書き保存 writes it back; its save-as borrows the
 // main window's common dialog, so that folder and name carry over.
 #include <functional>
-#include <vector>
 
-#include "form/controls.h"
+#include "form/control_table.h"
 #include "form/services.h"
 
 namespace pelin::notepad {
@@ -36,13 +36,9 @@ public:
     Form4(const Form4&) = delete;
     Form4& operator=(const Form4&) = delete;
 
-    // The menu bar's items in order, each with the menu that holds it (null for
-    // the two menus themselves).
-    struct MenuEntry {
-        form::MenuItem* item;
-        form::MenuItem* menu;
-    };
-    const std::vector<MenuEntry>& menus() const { return menus_; }
+    // The editor, then the menu bar's items in order, each with the menu that
+    // holds it (none for the two menus themselves).
+    const form::ControlTable& controls() const { return controls_; }
 
     // --- window-level values ---
     // The file Text1's text belongs to: the page it was opened from, or the name
@@ -55,7 +51,7 @@ public:
     std::function<void()> onClose;
 
     // --- controls ---
-    form::TextBox Text1{"Text1"};
+    form::Editor Text1{"Text1"};
     form::MenuItem mnufile{"mnufile"}, mnufilea{"mnufilea"}, mnufileb{"mnufileb"}, mnufilehai1{"mnufilehai1"},
         mnufileend{"mnufileend"};
     form::MenuItem mnuedit{"mnuedit"}, mnueditun{"mnueditun"}, mnuedithai1{"mnuedithai1"}, mnueditt{"mnueditt"},
@@ -104,7 +100,7 @@ private:
     form::MessageBoxService& messageBox_;
     form::Clipboard& clipboard_;
     MainWindowLink mainWindow_;
-    std::vector<MenuEntry> menus_;
+    form::ControlTable controls_;
     Text savedText_;  // Text1's text as it was last read or written
 };
 

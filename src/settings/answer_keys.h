@@ -1,5 +1,5 @@
 #pragma once
-// The sections of the settings file and the keys written on their own. The 35
+// The sections of the settings file and the keys written on their own. The
 // answers that a save writes are listed, with where each comes from and goes to,
 // in the main window's answer table (wizard/form1_answers.cpp).
 #include <string_view>

@@ -13,124 +13,119 @@ Form1::Form1(form::Services& services, settings::SettingsFile& ini, Form1Options
     wireHandlers();
 }
 
-void Form1::add(ControlKind kind, form::Control& control, form::Control* container) {
-    controls_.push_back({kind, &control, container});
-}
-
 void Form1::registerControls() {
-    using K = ControlKind;
-    add(K::Frame, Mainmenu, nullptr);
-    add(K::Label, MainmenuTitle, &Mainmenu);
-    for (int step = 1; step <= 10; ++step) add(K::Label, labelOf(step), &Mainmenu);
-    add(K::TextBox, txtHelp, nullptr);
-    add(K::Frame, Submenu, nullptr);
-    for (form::Button* b : {&SubBack, &SubChan, &SubFoword}) add(K::Button, *b, &Submenu);
-    for (int step = 1; step <= 10; ++step) add(K::Frame, frameOf(step), nullptr);
+    controls_.add(Mainmenu, nullptr);
+    controls_.add(MainmenuTitle, &Mainmenu);
+    for (int step = 1; step <= 10; ++step) controls_.add(labelOf(step), &Mainmenu);
+    controls_.add(txtHelp, nullptr);
+    controls_.add(Submenu, nullptr);
+    for (form::Button* b : {&SubBack, &SubChan, &SubFoword}) controls_.add(*b, &Submenu);
+    for (int step = 1; step <= 10; ++step) controls_.add(frameOf(step), nullptr);
 
-    add(K::Label, HTMLFileTitle, &Frame1);
-    add(K::TextBox, txtHTML, &Frame1);
-    add(K::Button, Command11, &Frame1);
-    add(K::Label, txtHTMLSize, &Frame1);
-    add(K::Label, Label18, &Frame1);
-    add(K::ComboBox, LangCombo, &Frame1);
-    add(K::Label, Label19, &Frame1);
-    add(K::ComboBox, CharsetCombo, &Frame1);
-    add(K::Label, Label20, &Frame1);
-    add(K::TextBox, txt_CSS, &Frame1);
-    add(K::Button, Command1, &Frame1);
+    controls_.add(HTMLFileTitle, &Frame1);
+    controls_.add(txtHTML, &Frame1);
+    controls_.add(Command11, &Frame1);
+    controls_.add(txtHTMLSize, &Frame1);
+    controls_.add(Label18, &Frame1);
+    controls_.add(LangCombo, &Frame1);
+    controls_.add(Label19, &Frame1);
+    controls_.add(CharsetCombo, &Frame1);
+    controls_.add(Label20, &Frame1);
+    controls_.add(txt_CSS, &Frame1);
+    controls_.add(Command1, &Frame1);
 
-    add(K::Label, HTMLTitle, &Frame2);
-    add(K::TextBox, txtTitle, &Frame2);
-    add(K::Label, HTMLKeyword, &Frame2);
-    add(K::TextBox, txtKeyword1, &Frame2);
-    add(K::Label, HTMLMidashi, &Frame2);
-    add(K::TextBox, txtMidashi, &Frame2);
-    add(K::CheckBox, Check1, &Frame2);
+    controls_.add(HTMLTitle, &Frame2);
+    controls_.add(txtTitle, &Frame2);
+    controls_.add(HTMLKeyword, &Frame2);
+    controls_.add(txtKeyword1, &Frame2);
+    controls_.add(HTMLMidashi, &Frame2);
+    controls_.add(txtMidashi, &Frame2);
+    controls_.add(Check1, &Frame2);
 
-    add(K::Label, DLinkColorTitle, &Frame3);
-    add(K::CheckBox, DCheck1, &Frame3);
-    add(K::Button, DLinkColor, &Frame3);
-    add(K::Label, Sample31, &Frame3);
-    add(K::Image, Image1, &Frame3);
-    add(K::Label, DTranTitle, &Frame3);
-    add(K::CheckBox, DCheck2, &Frame3);
-    add(K::Label, DTran1, &Frame3);
-    add(K::ComboBox, Combo31, &Frame3);
-    add(K::Label, Label11, &Frame3);
-    add(K::ComboBox, Combo32, &Frame3);
-    add(K::Image, Image2, &Frame3);
+    controls_.add(DLinkColorTitle, &Frame3);
+    controls_.add(DCheck1, &Frame3);
+    controls_.add(DLinkColor, &Frame3);
+    controls_.add(Sample31, &Frame3);
+    controls_.add(Image1, &Frame3);
+    controls_.add(DTranTitle, &Frame3);
+    controls_.add(DCheck2, &Frame3);
+    controls_.add(DTran1, &Frame3);
+    controls_.add(Combo31, &Frame3);
+    controls_.add(Label11, &Frame3);
+    controls_.add(Combo32, &Frame3);
+    controls_.add(Image2, &Frame3);
 
-    add(K::Label, BodyTitle, &Frame4);
+    controls_.add(BodyTitle, &Frame4);
     form::TextBox* boxes[] = {&CText1, &CText2, &CText3, &CText4, &CText5};
     form::Button* buttons[] = {&Command41, &Command42, &Command43, &Command44, &Command45};
     for (int i = 0; i < 5; ++i) {
-        add(K::Button, *buttons[i], &Frame4);
-        add(K::TextBox, *boxes[i], &Frame4);
+        controls_.add(*buttons[i], &Frame4);
+        controls_.add(*boxes[i], &Frame4);
     }
-    add(K::Frame, SampleFrame, &Frame4);
-    add(K::Label, SampleFont1, &SampleFrame);
-    add(K::Label, SampleFont2, &SampleFrame);
-    add(K::Label, Label12, &Frame4);
-    add(K::TextBox, BackgroundTitle, &Frame4);
-    add(K::Button, Command46, &Frame4);
-    add(K::Label, txtCGSize, &Frame4);
-    add(K::CheckBox, FIXEDCheck, &Frame4);
-    add(K::Image, Image4, &Frame4);
+    controls_.add(SampleFrame, &Frame4);
+    controls_.add(SampleFont1, &SampleFrame);
+    controls_.add(SampleFont2, &SampleFrame);
+    controls_.add(Label12, &Frame4);
+    controls_.add(BackgroundTitle, &Frame4);
+    controls_.add(Command46, &Frame4);
+    controls_.add(txtCGSize, &Frame4);
+    controls_.add(FIXEDCheck, &Frame4);
+    controls_.add(Image4, &Frame4);
 
-    add(K::Label, PageSTitle, &Frame5);
-    add(K::Label, TMTitle, &Frame5);
-    add(K::TextBox, txtTOPM, &Frame5);
-    add(K::Label, Pix51, &Frame5);
-    add(K::Label, mm51, &Frame5);
-    add(K::Label, cm51, &Frame5);
-    add(K::Label, LMTitle, &Frame5);
-    add(K::TextBox, txtLEFTM, &Frame5);
-    add(K::Label, Pix52, &Frame5);
-    add(K::Label, mm52, &Frame5);
-    add(K::Label, cm52, &Frame5);
-    add(K::Label, Label13, &Frame5);
-    add(K::ComboBox, BaseFontSize, &Frame5);
-    add(K::Image, Image3, &Frame5);
-    add(K::Label, Label14, &Frame5);
-    add(K::CheckBox, Check51, &Frame5);
+    controls_.add(PageSTitle, &Frame5);
+    controls_.add(TMTitle, &Frame5);
+    controls_.add(txtTOPM, &Frame5);
+    controls_.add(Pix51, &Frame5);
+    controls_.add(mm51, &Frame5);
+    controls_.add(cm51, &Frame5);
+    controls_.add(LMTitle, &Frame5);
+    controls_.add(txtLEFTM, &Frame5);
+    controls_.add(Pix52, &Frame5);
+    controls_.add(mm52, &Frame5);
+    controls_.add(cm52, &Frame5);
+    controls_.add(Label13, &Frame5);
+    controls_.add(BaseFontSize, &Frame5);
+    controls_.add(Image3, &Frame5);
+    controls_.add(Label14, &Frame5);
+    controls_.add(Check51, &Frame5);
 
-    add(K::Label, Label15, &Frame6);
-    add(K::OptionButton, BR61, &Frame6);
-    add(K::OptionButton, PRE61, &Frame6);
-    add(K::OptionButton, P61, &Frame6);
-    add(K::Label, Label16, &Frame6);
-    add(K::CheckBox, URL61, &Frame6);
-    add(K::CheckBox, Mail61, &Frame6);
+    controls_.add(Label15, &Frame6);
+    controls_.add(BR61, &Frame6);
+    controls_.add(PRE61, &Frame6);
+    controls_.add(P61, &Frame6);
+    controls_.add(Label16, &Frame6);
+    controls_.add(URL61, &Frame6);
+    controls_.add(Mail61, &Frame6);
 
-    add(K::CheckBox, Option71, &Frame7);
+    controls_.add(Option71, &Frame7);
 
-    add(K::CheckBox, Comment81, &Frame8);
-    add(K::TextBox, txtComment, &Frame8);
+    controls_.add(Comment81, &Frame8);
+    controls_.add(txtComment, &Frame8);
 
-    add(K::Label, Label91, &Frame9);
-    add(K::TextBox, txtHozon, &Frame9);
-    add(K::Button, HozonDialog, &Frame9);
+    controls_.add(Label91, &Frame9);
+    controls_.add(txtHozon, &Frame9);
+    controls_.add(HozonDialog, &Frame9);
 
-    add(K::Label, Label17, &Frame10);
-    add(K::Label, txtSize, &Frame10);
-    add(K::Label, htmSize, &Frame10);
-    add(K::Button, SeteiMynu, &Frame10);
-    add(K::Button, EditBottan, &Frame10);
-    add(K::Button, StartFrame, &Frame10);
+    controls_.add(Label17, &Frame10);
+    controls_.add(txtSize, &Frame10);
+    controls_.add(htmSize, &Frame10);
+    controls_.add(SeteiMynu, &Frame10);
+    controls_.add(EditBottan, &Frame10);
+    controls_.add(StartFrame, &Frame10);
 
     // The menu bar, in menu order.
-    add(K::MenuItem, mnufile, nullptr);
+    controls_.add(mnufile, nullptr);
     for (form::MenuItem* m : {&mnufileopen, &mnufilehai1, &mnufilepro, &mnufilehai2, &mnufileend})
-        add(K::MenuItem, *m, &mnufile);
-    add(K::MenuItem, mnuoption, nullptr);
-    add(K::MenuItem, mnuoptioncharcter, &mnuoption);
-    add(K::MenuItem, mnuoptionhozon, &mnuoption);
-    add(K::MenuItem, mnuoptionhozonAuto, &mnuoptionhozon);
-    add(K::MenuItem, mnuoptionhozonMnyu, &mnuoptionhozon);
-    add(K::MenuItem, mnuoptionhai1, &mnuoption);
-    add(K::MenuItem, mnuoptioninternetoption, &mnuoption);
-    add(K::MenuItem, mnuhelp, nullptr);
-    for (form::MenuItem* m : {&mnuhelphelp, &mnuhelpreadme, &mnuhelphai1, &mnuhelpver}) add(K::MenuItem, *m, &mnuhelp);
+        controls_.add(*m, &mnufile);
+    controls_.add(mnuoption, nullptr);
+    controls_.add(mnuoptioncharcter, &mnuoption);
+    controls_.add(mnuoptionhozon, &mnuoption);
+    controls_.add(mnuoptionhozonAuto, &mnuoptionhozon);
+    controls_.add(mnuoptionhozonMnyu, &mnuoptionhozon);
+    controls_.add(mnuoptionhai1, &mnuoption);
+    controls_.add(mnuoptioninternetoption, &mnuoption);
+    controls_.add(mnuhelp, nullptr);
+    for (form::MenuItem* m : {&mnuhelphelp, &mnuhelpreadme, &mnuhelphai1, &mnuhelpver}) controls_.add(*m, &mnuhelp);
 }
 
 void Form1::wireHandlers() {

@@ -10,9 +10,8 @@
 // How a window system shows it (read this, binder):
 //  - `controls()` lists every control once, containers before what they hold,
 //    each with its kind and its container (null for the window itself; for a
-//    menu item, the menu it belongs to, in menu order). Cast `control` to the
-//    type named by `kind` (ControlKind::Button → form::Button, …).
-//  - `find<T>(name)` finds one control by name.
+//    menu item, the menu it belongs to, in menu order).
+//  - `controls().find<T>(name)` finds one control by name.
 //  - `Caption` is the window caption and `picture` the mascot picture drawn at
 //    its own size from the top-left corner of the client area (null: none).
 //  - User input goes through the control setters and click()/mouseMove();
@@ -28,7 +27,7 @@
 
 #include "engine/conversion_run.h"
 #include "engine/conversion_settings.h"
-#include "form/controls.h"
+#include "form/control_table.h"
 #include "form/services.h"
 #include "iconmenu/icon_menu.h"
 #include "platform/files.h"
@@ -39,14 +38,6 @@ namespace pelin::wizard {
 
 using text::Text;
 using text::TextView;
-
-enum class ControlKind { Frame, Label, Button, TextBox, CheckBox, OptionButton, ComboBox, Image, MenuItem };
-
-struct ControlEntry {
-    ControlKind kind;
-    form::Control* control;
-    form::Control* container;  // null: the window itself (or the menu bar)
-};
 
 // What the window is built with. With `keepSettingsFile` the window reads the
 // settings file but never writes it (the command-line converter).
@@ -65,13 +56,7 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    const std::vector<ControlEntry>& controls() const { return controls_; }
-    template <typename T>
-    T* find(std::string_view name) const {
-        for (const ControlEntry& e : controls_)
-            if (e.control->name == name) return static_cast<T*>(e.control);
-        return nullptr;
-    }
+    const form::ControlTable& controls() const { return controls_; }
     form::CommonDialog& commonDialog() { return CommonDialog1; }
 
     // --- window-level values ---
@@ -278,7 +263,6 @@ private:
     void setUpMenus();
     void registerControls();
     void wireHandlers();
-    void add(ControlKind kind, form::Control& control, form::Control* container);
 
     // Steps.
     form::Frame& frameOf(int step);
@@ -320,7 +304,7 @@ private:
     form::Services& services_;
     settings::SettingsFile& ini_;
     Form1Options options_;
-    std::vector<ControlEntry> controls_;
+    form::ControlTable controls_;
 };
 
 }  // namespace pelin::wizard

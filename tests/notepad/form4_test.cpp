@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "notepad/editor_text.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
+#include "text/editor_text.h"
 
 namespace pelin::notepad {
 namespace {
@@ -47,7 +47,8 @@ protected:
 
 TEST_F(NotepadTest, MenusInOrderWithCaptionsAndShortcuts) {
     std::vector<std::string> names;
-    for (const auto& entry : form.menus()) names.push_back(entry.item->name);
+    for (const auto& entry : form.controls())
+        if (entry.is<form::MenuItem>()) names.push_back(entry.name());
     EXPECT_EQ(names,
               (std::vector<std::string>{"mnufile", "mnufilea", "mnufileb", "mnufilehai1", "mnufileend", "mnuedit",
                                         "mnueditun", "mnuedithai1", "mnueditt", "mnueditcut", "mnueditpaste",
@@ -56,7 +57,7 @@ TEST_F(NotepadTest, MenusInOrderWithCaptionsAndShortcuts) {
     EXPECT_EQ(form.mnueditt.shortcut, u"Ctrl+X");
     EXPECT_EQ(form.mnueditdel.shortcut, u"Del");
     EXPECT_TRUE(form.mnuedithai2.separator);
-    for (const auto& entry : form.menus()) EXPECT_TRUE(entry.item->enabled) << entry.item->name;
+    for (const auto& entry : form.controls()) EXPECT_TRUE(entry.base().enabled) << entry.name();
 }
 
 TEST_F(NotepadTest, OpeningEditFollowsSelectionAndClipboard) {
@@ -149,11 +150,11 @@ TEST_F(NotepadTest, LinesTheUserDidNotTouchKeepTheirLineEnds) {
     const auto page = openPage("page.htm", "<P>\none\ntwo\r\nthree\n</P>", u"<P>\none\ntwo\r\nthree\n</P>\r\n");
     // The editor shows every break as "\n"; the user types on the third line and
     // breaks the fourth in two.
-    form.Text1.text = withEditorText(form.Text1.text, u"<P>\none\ntwo!\nthr\nee\n</P>\n");
+    form.Text1.text = text::withEditorText(form.Text1.text, u"<P>\none\ntwo!\nthr\nee\n</P>\n");
     form.mnufilea.click();
     EXPECT_EQ(TempDir::read(page), "<P>\none\ntwo!\r\nthr\r\nee\n</P>\r\n\r\n");
     // Joining two lines takes the break between them, whatever it was.
-    form.Text1.text = withEditorText(form.Text1.text, u"<P>\nonetwo!\nthr\nee\n</P>\n");
+    form.Text1.text = text::withEditorText(form.Text1.text, u"<P>\nonetwo!\nthr\nee\n</P>\n");
     EXPECT_EQ(form.Text1.text, u"<P>\nonetwo!\r\nthr\r\nee\n</P>\r\n");
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "form/qt/binder.h"
 #include "form/qt/classic_look.h"
 
 int main(int argc, char** argv) {
@@ -13,5 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(pelin::form::qt::uiFont(9));
+    // A window that lacks the widget of one of its controls fails its test.
+    pelin::form::qt::Binder::setStrict(true);
     return RUN_ALL_TESTS();
 }

@@ -256,16 +256,17 @@ TEST_F(MenuTest, WindowsAndInternetOptions) {
 TEST_F(MenuTest, ControlsAreListedOnceWithTheirContainers) {
     auto& f = load();
     std::set<std::string> names;
-    for (const wizard::ControlEntry& e : f.controls()) {
-        EXPECT_TRUE(names.insert(e.control->name).second) << e.control->name;
+    for (const form::ControlEntry& e : f.controls()) {
+        EXPECT_TRUE(names.insert(e.name()).second) << e.name();
         if (e.container) {  // containers come first
-            EXPECT_TRUE(names.count(e.container->name)) << e.control->name;
+            EXPECT_TRUE(names.count(e.container->name)) << e.name();
         }
     }
-    EXPECT_EQ(f.find<form::Button>("SubFoword"), &f.SubFoword);
-    EXPECT_EQ(f.find<form::MenuItem>("mnuoptionhozonAuto")->caption, u"自動保存(&A)");
-    EXPECT_EQ(f.find<form::Label>("SampleFont2")->caption, u"サンプルで～す");
-    EXPECT_EQ(f.find<form::TextBox>("CText3")->maxLength, 6);
+    EXPECT_EQ(f.controls().find<form::Button>("SubFoword"), &f.SubFoword);
+    EXPECT_EQ(f.controls().find<form::MenuItem>("mnuoptionhozonAuto")->caption, u"自動保存(&A)");
+    EXPECT_EQ(f.controls().find<form::Label>("SampleFont2")->caption, u"サンプルで～す");
+    EXPECT_EQ(f.controls().find<form::TextBox>("CText3")->maxLength, 6);
+    EXPECT_EQ(f.controls().find<form::Label>("CText3"), nullptr);  // a text box, not a label
     EXPECT_TRUE(names.count("Image4") && names.count("mnuhelphai1") && names.count("Label91"));
 }
 

@@ -17,8 +17,9 @@ protected:
     void expectOnly(int step) {
         for (int s = 1; s <= 10; ++s) {
             const std::string n = std::to_string(s);
-            EXPECT_EQ(form->find<form::Frame>("Frame" + n)->visible, s == step) << "Frame" << n;
-            EXPECT_EQ(form->find<form::Label>("Label" + n)->foreColor, s == step ? kGreen : kGrey) << "Label" << n;
+            EXPECT_EQ(form->controls().find<form::Frame>("Frame" + n)->visible, s == step) << "Frame" << n;
+            EXPECT_EQ(form->controls().find<form::Label>("Label" + n)->foreColor, s == step ? kGreen : kGrey)
+                << "Label" << n;
         }
         EXPECT_EQ(form->CurrentStep, step);
     }

@@ -84,17 +84,14 @@ protected:
     // menu item of the window, under the item that holds it.
     void mirrorMenus() {
         std::map<const form::Control*, iconmenu::MenuHandle> menuOf;
-        std::map<const form::Control*, bool> holdsItems;
-        for (const wizard::ControlEntry& e : form->controls())
-            if (e.kind == wizard::ControlKind::MenuItem && e.container) holdsItems[e.container] = true;
         std::int32_t id = 100;
-        for (const wizard::ControlEntry& e : form->controls()) {
-            if (e.kind != wizard::ControlKind::MenuItem) continue;
+        for (const form::ControlEntry& e : form->controls()) {
+            const form::MenuItem* item = e.as<form::MenuItem>();
+            if (!item) continue;
             const iconmenu::MenuHandle owner = e.container ? menuOf.at(e.container) : menuBar;
-            const auto& item = static_cast<const form::MenuItem&>(*e.control);
-            if (item.caption == u"-") menuHost.appendSeparator(owner);
-            else if (holdsItems.count(e.control)) menuOf[e.control] = menuHost.appendPopup(owner, item.caption);
-            else menuHost.appendCommand(owner, item.caption, ++id);
+            if (item->caption == u"-") menuHost.appendSeparator(owner);
+            else if (form->controls().holdsItems(*item)) menuOf[item] = menuHost.appendPopup(owner, item->caption);
+            else menuHost.appendCommand(owner, item->caption, ++id);
         }
     }
 

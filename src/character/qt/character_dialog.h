@@ -5,17 +5,10 @@
 #include <QDialog>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
 #include "character/dialog.h"
+#include "form/qt/binder.h"
 #include "form/qt/message_box.h"
-
-class QLabel;
-class QListWidget;
-
-namespace pelin::form::qt {
-class Binder;
-}
 
 namespace pelin::character::qt {
 
@@ -26,20 +19,15 @@ public:
                     QWidget* parent);
     ~CharacterDialog() override;
 
-    Dialog& model() { return *model_; }
+    Dialog& model() { return form_.model(); }
     // Shows the model's state again.
     void refresh();
 
 private:
     void buildWidgets();
-    void showList();
-    void showPreview();
 
     form::qt::QtMessageBox messageBox_;
-    std::unique_ptr<Dialog> model_;
-    form::qt::Binder* binder_ = nullptr;
-    QListWidget* list_ = nullptr;
-    QLabel* preview_ = nullptr;
+    form::qt::BoundForm<Dialog> form_;
 };
 
 // A way to show the character dialog of `owner` (the main window): created and

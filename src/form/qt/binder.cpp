@@ -9,14 +9,21 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <stdexcept>
+#include <type_traits>
 
+#include "form/qt/editor_link.h"
 #include "form/qt/flat_face.h"
+#include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::form::qt {
@@ -24,6 +31,12 @@ namespace pelin::form::qt {
 namespace {
 
 constexpr int kKeyEnter = 13;
+
+#ifdef NDEBUG
+bool strictBinding = false;
+#else
+bool strictBinding = true;
+#endif
 
 }  // namespace
 
@@ -56,14 +69,75 @@ void applyColours(QWidget& widget, std::int32_t fore, std::int32_t back) {
 
 Binder::Binder(QWidget* root) : QObject(root), root_(root) {}
 
+Binder::~Binder() = default;
+
+void Binder::setStrict(bool strict) { strictBinding = strict; }
+bool Binder::strict() { return strictBinding; }
+
+void Binder::missing(const Control& control) const {
+    throw std::logic_error("no widget of its kind named \"" + control.name + "\" in " +
+                           root_->objectName().toStdString());
+}
+
 template <typename W>
-W* Binder::findOrCreate(const Control& control) {
+W* Binder::widgetFor(const Control& control) {
     const QString name = QString::fromStdString(control.name);
     if (auto* found = root_->findChild<W*>(name)) return found;
-    auto* created = new W(root_.data());
+    const bool placed = binding_ && binding_->place;
+    if (!placed && strictBinding) missing(control);
+    QWidget* parent = root_.data();
+    if (placed && binding_->container)
+        if (auto* container = root_->findChild<QWidget*>(QString::fromStdString(binding_->container->name)))
+            parent = container;
+    auto* created = new W(parent);
     created->setObjectName(name);
-    if (root_->layout()) root_->layout()->addWidget(created);
+    if (!placed && parent->layout()) parent->layout()->addWidget(created);
     return created;
+}
+
+void Binder::bind(const ControlTable& table, QWidget* menuBar) {
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlEntry& entry : table) {
+        binding_ = &entry;
+        try {
+            bindEntry(entry, table, menuBar, tabOrder);
+        } catch (...) {
+            binding_ = nullptr;
+            throw;
+        }
+    }
+    binding_ = nullptr;
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    sync();
+}
+
+void Binder::bindEntry(const ControlEntry& entry, const ControlTable& table, QWidget* menuBar,
+                       std::vector<std::pair<int, QWidget*>>& tabOrder) {
+    if (MenuItem* item = entry.as<MenuItem>()) {
+        QWidget* owner = menuBar;
+        if (entry.container) {
+            auto found = std::find_if(menus_.begin(), menus_.end(),
+                                      [&entry](const auto& menu) { return menu.first == entry.container; });
+            if (found == menus_.end()) missing(*entry.container);
+            owner = found->second;
+        }
+        if (!owner) missing(*item);
+        QAction* action = bind(*item, owner, table.holdsItems(*item));
+        if (action->menu()) menus_.emplace_back(item, action->menu());
+        return;
+    }
+    QWidget* widget = std::visit(
+        [this](auto* control) -> QWidget* {
+            if constexpr (std::is_same_v<std::remove_pointer_t<decltype(control)>, MenuItem>) return nullptr;
+            else return bind(*control);
+        },
+        entry.control);
+    if (entry.place) {
+        const Place& at = *entry.place;
+        widget->setGeometry(twips(at.left), twips(at.top), twips(at.width), twips(at.height));
+    }
+    if (entry.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) tabOrder.emplace_back(entry.tabIndex, widget);
 }
 
 void Binder::addSync(QWidget* widget, std::function<void()> sync) {
@@ -73,8 +147,7 @@ void Binder::addSync(QWidget* widget, std::function<void()> sync) {
     });
 }
 
-void Binder::syncCommon(QWidget* widget, const Control& control, bool showCaptionAsTitle) {
-    if (showCaptionAsTitle) widget->setWindowTitle(toQString(control.caption));
+void Binder::syncCommon(QWidget* widget, const Control& control) {
     const QString tip = toQString(control.toolTip);
     if (widget->toolTip() != tip) widget->setToolTip(tip);
     widget->setEnabled(control.enabled);
@@ -97,9 +170,19 @@ void Binder::sync() {
 
 void Binder::handle(const std::function<void()>& input) {
     if (syncing_) return;  // a widget reporting what sync() just showed it
+    for (const auto& editor : editors_) editor->pull();
+    // An input may close the window; a window closes later, so this normally
+    // outlives it, but nothing is touched once it is gone.
+    QPointer<Binder> alive(this);
     input();
+    if (!alive) return;
     sync();
     if (afterInput) afterInput();
+}
+
+void Binder::showAfresh(Editor& editor) {
+    for (const auto& link : editors_)
+        if (&link->editor() == &editor) link->showAfresh();
 }
 
 void Binder::watchMouse(QWidget* widget, Control& control, std::function<void()> click) {
@@ -133,42 +216,42 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* Binder::bind(Frame& frame) {
-    QWidget* widget = findOrCreate<QWidget>(frame);
+    QWidget* widget = widgetFor<QWidget>(frame);
     addSync(widget, [this, widget, &frame] {
         if (auto* box = qobject_cast<QGroupBox*>(widget)) box->setTitle(toQString(frame.caption));
-        syncCommon(widget, frame, false);
+        syncCommon(widget, frame);
     });
     watchMouse(widget, frame, {});
     return widget;
 }
 
 QLabel* Binder::bind(Label& label) {
-    QLabel* widget = findOrCreate<QLabel>(label);
+    QLabel* widget = widgetFor<QLabel>(label);
     widget->setTextFormat(Qt::PlainText);
     addSync(widget, [this, widget, &label] {
         const QString text = toQString(label.caption);
         if (widget->text() != text) widget->setText(text);
-        syncCommon(widget, label, false);
+        syncCommon(widget, label);
     });
     watchMouse(widget, label, [&label] { label.click(); });
     return widget;
 }
 
 QLabel* Binder::bind(Image& image) {
-    QLabel* widget = findOrCreate<QLabel>(image);
-    addSync(widget, [this, widget, &image] { syncCommon(widget, image, false); });
+    QLabel* widget = widgetFor<QLabel>(image);
+    addSync(widget, [this, widget, &image] { syncCommon(widget, image); });
     watchMouse(widget, image, {});
     return widget;
 }
 
 QPushButton* Binder::bind(Button& button) {
-    QPushButton* widget = findOrCreate<QPushButton>(button);
+    QPushButton* widget = widgetFor<QPushButton>(button);
     drawFlatFace(*widget);
     connect(widget, &QPushButton::clicked, this, [this, &button] { handle([&button] { button.click(); }); });
     addSync(widget, [this, widget, &button] {
         const QString text = toQString(button.caption);
         if (widget->text() != text) widget->setText(text);
-        syncCommon(widget, button, false);
+        syncCommon(widget, button);
     });
     watchMouse(widget, button, {});
     return widget;
@@ -176,19 +259,19 @@ QPushButton* Binder::bind(Button& button) {
 
 QWidget* Binder::bind(TextBox& box) {
     if (box.multiLine) {
-        auto* widget = findOrCreate<QPlainTextEdit>(box);
+        auto* widget = widgetFor<QPlainTextEdit>(box);
         connect(widget, &QPlainTextEdit::textChanged, this, [this, widget, &box] {
             handle([widget, &box] { box.setText(fromDisplayText(widget->toPlainText())); });
         });
         addSync(widget, [this, widget, &box] {
             const QString text = toDisplayText(box.text);
             if (widget->toPlainText() != text) widget->setPlainText(text);
-            syncCommon(widget, box, false);
+            syncCommon(widget, box);
         });
         watchMouse(widget, box, {});
         return widget;
     }
-    auto* widget = findOrCreate<QLineEdit>(box);
+    auto* widget = widgetFor<QLineEdit>(box);
     connect(widget, &QLineEdit::textEdited, this,
             [this, &box](const QString& text) { handle([&box, text] { box.setText(fromQString(text)); }); });
     connect(widget, &QLineEdit::returnPressed, this, [this, &box] { handle([&box] { box.keyPress(kKeyEnter); }); });
@@ -198,14 +281,14 @@ QWidget* Binder::bind(TextBox& box) {
         widget->setInputMethodHints(box.imeOff ? Qt::ImhLatinOnly | Qt::ImhNoPredictiveText : Qt::ImhNone);
         const QString text = toQString(box.text);
         if (widget->text() != text) widget->setText(text);
-        syncCommon(widget, box, false);
+        syncCommon(widget, box);
     });
     watchMouse(widget, box, {});
     return widget;
 }
 
 QCheckBox* Binder::bind(CheckBox& box) {
-    QCheckBox* widget = findOrCreate<QCheckBox>(box);
+    QCheckBox* widget = widgetFor<QCheckBox>(box);
     // A click checks an unchecked or greyed box and clears a checked one.
     connect(widget, &QCheckBox::clicked, this,
             [this, &box] { handle([&box] { box.setValue(box.value == 1 ? 0 : 1); }); });
@@ -214,14 +297,14 @@ QCheckBox* Binder::bind(CheckBox& box) {
         if (widget->text() != text) widget->setText(text);
         widget->setTristate(box.value == 2);
         widget->setCheckState(box.value == 2 ? Qt::PartiallyChecked : box.value == 1 ? Qt::Checked : Qt::Unchecked);
-        syncCommon(widget, box, false);
+        syncCommon(widget, box);
     });
     watchMouse(widget, box, {});
     return widget;
 }
 
 QRadioButton* Binder::bind(OptionButton& option) {
-    QRadioButton* widget = findOrCreate<QRadioButton>(option);
+    QRadioButton* widget = widgetFor<QRadioButton>(option);
     // The model clears the other buttons of the group; Qt must not refuse to
     // show a group with none selected.
     widget->setAutoExclusive(false);
@@ -230,14 +313,14 @@ QRadioButton* Binder::bind(OptionButton& option) {
         const QString text = toQString(option.caption);
         if (widget->text() != text) widget->setText(text);
         widget->setChecked(option.value);
-        syncCommon(widget, option, false);
+        syncCommon(widget, option);
     });
     watchMouse(widget, option, {});
     return widget;
 }
 
 QComboBox* Binder::bind(ComboBox& combo) {
-    QComboBox* widget = findOrCreate<QComboBox>(combo);
+    QComboBox* widget = widgetFor<QComboBox>(combo);
     widget->setEditable(true);
     widget->setInsertPolicy(QComboBox::NoInsert);
     // Typed text stays as typed: completing "2" to "20" would pick an item the
@@ -264,9 +347,65 @@ QComboBox* Binder::bind(ComboBox& combo) {
         if (widget->currentIndex() != combo.listIndex) widget->setCurrentIndex(combo.listIndex);
         const QString text = toQString(combo.text);
         if (widget->currentText() != text) widget->setEditText(text);
-        syncCommon(widget, combo, false);
+        syncCommon(widget, combo);
     });
     watchMouse(widget, combo, {});
+    return widget;
+}
+
+QPlainTextEdit* Binder::bind(Editor& editor) {
+    auto* widget = widgetFor<QPlainTextEdit>(editor);
+    auto* link = editors_.emplace_back(std::make_unique<EditorLink>(editor, *widget, *this)).get();
+    addSync(widget, [this, widget, link, &editor] {
+        link->push();
+        syncCommon(widget, editor);
+    });
+    watchMouse(widget, editor, {});
+    return widget;
+}
+
+QListWidget* Binder::bind(ListBox& list) {
+    QListWidget* widget = widgetFor<QListWidget>(list);
+    // Clicks and the arrow keys both select; each new selection is a click. A
+    // list makes its first item current when it takes the focus without one,
+    // but selects nothing: that is no choice of the user's.
+    connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget, &list] {
+        const QList<QListWidgetItem*> selected = widget->selectedItems();
+        if (selected.isEmpty()) return;
+        const int row = widget->row(selected.first());
+        if (row != list.listIndex) handle([&list, row] { list.setListIndex(row); });
+    });
+    addSync(widget, [this, widget, &list] {
+        QStringList items;
+        for (const Text& item : list.items) items << toQString(item);
+        QStringList shown;
+        for (int i = 0; i < widget->count(); ++i) shown << widget->item(i)->text();
+        const QSignalBlocker quiet(widget);
+        if (shown != items) {
+            widget->clear();
+            widget->addItems(items);
+        }
+        if (widget->currentRow() != list.listIndex) widget->setCurrentRow(list.listIndex);
+        syncCommon(widget, list);
+    });
+    watchMouse(widget, list, {});
+    return widget;
+}
+
+QLabel* Binder::bind(PictureBox& box) {
+    QLabel* widget = widgetFor<QLabel>(box);
+    widget->setScaledContents(true);  // the picture is stretched to the box
+    addSync(widget, [this, widget, &box] {
+        const QPixmap* pixmap = pixmapOf(box.picture.get());
+        const qint64 key = pixmap ? pixmap->cacheKey() : 0;
+        if (widget->property("pelinPicture").toLongLong() != key) {
+            if (pixmap) widget->setPixmap(*pixmap);
+            else widget->clear();
+            widget->setProperty("pelinPicture", key);
+        }
+        syncCommon(widget, box);
+    });
+    watchMouse(widget, box, {});
     return widget;
 }
 
@@ -277,6 +416,9 @@ QAction* Binder::bind(MenuItem& item, QWidget* owner, bool holdsItems) {
         QMenu* menu = makeMenu ? makeMenu(owner) : new QMenu(owner);
         menu->setObjectName(name);
         action = menu->menuAction();
+        // Opening a menu is its click: a menu may decide its items' states then.
+        if (item.onClick)
+            connect(menu, &QMenu::aboutToShow, this, [this, &item] { handle([&item] { item.click(); }); });
     } else {
         action = new QAction(owner);
         connect(action, &QAction::triggered, this, [this, &item] { handle([&item] { item.click(); }); });

@@ -2,8 +2,6 @@
 // The program's secondary windows, each a single instance shown modeless. They
 // have no parent window, so each outlives the main window and the program ends
 // only when the last of them closes.
-#include <QPointer>
-#include <QWidget>
 #include <functional>
 
 #include "form/services.h"
@@ -12,9 +10,8 @@ namespace pelin::form::qt {
 
 class QtWindowService : public WindowService {
 public:
-    // Each window comes from the part of the program that makes it. Until the
-    // notepad is set the text is shown in a plain reader; until the others are
-    // set, asking for them shows nothing.
+    // Each window comes from the part of the program that makes it; until it
+    // is set, asking for it shows nothing.
     std::function<void(TextView text, TextView file)> notepad;
     std::function<void()> characterDialog;
     std::function<void()> versionWindow;
@@ -22,9 +19,6 @@ public:
     void showNotepad(TextView text, TextView file) override;
     void showCharacterDialog() override;
     void showVersionWindow() override;
-
-private:
-    QPointer<QWidget> reader_;
 };
 
 }  // namespace pelin::form::qt

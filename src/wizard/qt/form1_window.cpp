@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <map>
 
 #include "form/qt/classic_look.h"
 #include "form/qt/platform_services.h"
@@ -60,9 +59,9 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
         setMenuBar(menus_->makeMenuBar(*this));
         menus_->enterWindow(*this, options);
     }
-    model_ = std::make_unique<Form1>(services_, ini, std::move(options));
-    model_->onRequestClose = [this] { close(); };
-    model_->conversionRunner = [this](engine::ConversionSettings& settings) {
+    Form1& model = form_.create(services_, ini, std::move(options));
+    model.onRequestClose = [this] { close(); };
+    model.conversionRunner = [this](engine::ConversionSettings& settings) {
         return convertWithProgress(this, settings,
                                    [](engine::ConversionSettings& s, const engine::ConversionProgress& p) {
                                        return engine::runConversion(s, p);
@@ -81,13 +80,9 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
 
 Form1Window::~Form1Window() {
     emit aboutToBeDestroyed(this);
-    // The widgets and menus outlive the model by a moment: nothing may draw them
-    // from it, and none of their signals or events may reach it. The binder
-    // holds every connection and event filter that does.
+    // The menus outlive the model by a moment: nothing may draw them from it.
     if (menus_) menus_->leaveWindow(*this);
-    delete binder_;
-    binder_ = nullptr;
-    model_.reset();
+    form_.release();
 }
 
 void Form1Window::buildWidgets() {
@@ -98,71 +93,45 @@ void Form1Window::buildWidgets() {
 }
 
 void Form1Window::bindControls() {
-    binder_ = new form::qt::Binder(background_);
-    binder_->afterInput = [this] { showWindowState(); };
-    if (menus_) binder_->makeMenu = [menus = menus_](QWidget* owner) { return menus->makeMenu(owner); };
-
-    // Which menu items hold others: those get a menu of their own.
-    std::map<const form::Control*, bool> holdsItems;
-    for (const ControlEntry& entry : model_->controls())
-        if (entry.kind == ControlKind::MenuItem && entry.container) holdsItems[entry.container] = true;
-    std::map<const form::Control*, QWidget*> menuOf;
-
-    for (const ControlEntry& entry : model_->controls()) {
-        form::Control& control = *entry.control;
-        switch (entry.kind) {
-        case ControlKind::Frame: binder_->bind(static_cast<form::Frame&>(control)); break;
-        case ControlKind::Label: binder_->bind(static_cast<form::Label&>(control)); break;
-        case ControlKind::Image: binder_->bind(static_cast<form::Image&>(control)); break;
-        case ControlKind::Button: binder_->bind(static_cast<form::Button&>(control)); break;
-        case ControlKind::TextBox: binder_->bind(static_cast<form::TextBox&>(control)); break;
-        case ControlKind::CheckBox: binder_->bind(static_cast<form::CheckBox&>(control)); break;
-        case ControlKind::OptionButton: binder_->bind(static_cast<form::OptionButton&>(control)); break;
-        case ControlKind::ComboBox: binder_->bind(static_cast<form::ComboBox&>(control)); break;
-        case ControlKind::MenuItem: {
-            QWidget* owner = entry.container ? menuOf.at(entry.container) : menuBar();
-            QAction* action =
-                binder_->bind(static_cast<form::MenuItem&>(control), owner, holdsItems.count(&control) > 0);
-            if (action->menu()) menuOf[&control] = action->menu();
-            break;
-        }
-        }
-    }
+    Form1& model = form_.model();
+    form::qt::Binder& binder = form_.makeBinder(background_);
+    binder.afterInput = [this] { showWindowState(); };
+    if (menus_) binder.makeMenu = [menus = menus_](QWidget* owner) { return menus->makeMenu(owner); };
+    binder.bind(model.controls(), menuBar());
 
     // The menu pictures, each keyed by the caption of the item that shows it.
-    const std::pair<const form::MenuItem*, const char*> pictures[] = {{&model_->mnufileopen, "menu-open"},
-                                                                      {&model_->mnuhelpreadme, "menu-readme"},
-                                                                      {&model_->mnuoptioncharcter, "menu-character"},
-                                                                      {&model_->mnuhelpver, "menu-version"}};
+    const std::pair<const form::MenuItem*, const char*> pictures[] = {{&model.mnufileopen, "menu-open"},
+                                                                      {&model.mnuhelpreadme, "menu-readme"},
+                                                                      {&model.mnuoptioncharcter, "menu-character"},
+                                                                      {&model.mnuhelpver, "menu-version"}};
     for (const auto& [item, picture] : pictures)
-        model_->ImageList1.Add(item->caption, std::make_shared<form::qt::QtPicture>(
-                                                  form::qt::bundledPicture(QString::fromLatin1(picture))));
-    binder_->sync();
+        model.ImageList1.Add(item->caption, std::make_shared<form::qt::QtPicture>(
+                                                form::qt::bundledPicture(QString::fromLatin1(picture))));
 }
 
 void Form1Window::showWindowState() {
-    setWindowTitle(toQString(model_->Caption));
-    background_->setPicture(model_->picture.get());
+    setWindowTitle(toQString(form_.model().Caption));
+    background_->setPicture(form_.model().picture.get());
 }
 
 void Form1Window::refresh() {
-    binder_->sync();
+    form_.binder().sync();
     showWindowState();
 }
 
 void Form1Window::Form_Load() {
     // The dialogs of the start-up belong to this window, though it is not shown yet.
-    binder_->handle([this] { model_->Form_Load(); });
+    form_.binder().handle([this] { form_.model().Form_Load(); });
 }
 
 void Form1Window::dropSourceFile(const QString& path) {
     dialogs_.answerNextOpenWith(path);
-    binder_->handle([this] { model_->Command11_Click(); });
+    form_.binder().handle([this] { form_.model().Command11_Click(); });
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
-    binder_->handle([this, &mayClose] { mayClose = model_->Form_QueryUnload(); });
+    form_.binder().handle([this, &mayClose] { mayClose = form_.model().Form_QueryUnload(); });
     if (mayClose) event->accept();
     else event->ignore();
 }

@@ -20,7 +20,7 @@ public:
                 MenuSystem* menus = nullptr);
     ~Form1Window() override;
 
-    Form1& model() { return *model_; }
+    Form1& model() { return form_.model(); }
     // Runs the start-up (which opens the source dialog) and shows the state.
     void Form_Load();
     // Shows the model's state again after a change made outside user input.
@@ -45,8 +45,7 @@ private:
     DroppedFileDialogs dialogs_;
     form::Services services_;
     MenuSystem* menus_;
-    std::unique_ptr<Form1> model_;
-    form::qt::Binder* binder_ = nullptr;
+    form::qt::BoundForm<Form1> form_;
     class Background* background_ = nullptr;
 };
 

@@ -86,33 +86,33 @@ protected:
 
 TEST_F(Form1WindowTest, EveryControlHasItsWidgetWithExactCaptionAndToolTip) {
     open();
-    for (const ControlEntry& entry : window->model().controls()) {
-        const QString name = QString::fromStdString(entry.control->name);
-        const QString caption = toQString(entry.control->caption);
-        if (entry.kind == ControlKind::MenuItem) {
+    for (const form::ControlEntry& entry : window->model().controls()) {
+        const QString name = QString::fromStdString(entry.name());
+        const QString caption = toQString(entry.base().caption);
+        if (entry.is<form::MenuItem>()) {
             auto* action = window->findChild<QAction*>(name);
-            ASSERT_NE(action, nullptr) << entry.control->name;
+            ASSERT_NE(action, nullptr) << entry.name();
             if (caption == QStringLiteral("-")) {
-                EXPECT_TRUE(action->isSeparator()) << entry.control->name;
-                EXPECT_TRUE(action->text().isEmpty()) << entry.control->name;  // a bare line
+                EXPECT_TRUE(action->isSeparator()) << entry.name();
+                EXPECT_TRUE(action->text().isEmpty()) << entry.name();  // a bare line
             } else {
-                EXPECT_EQ(action->text(), caption) << entry.control->name;
+                EXPECT_EQ(action->text(), caption) << entry.name();
             }
             continue;
         }
         auto* w = window->findChild<QWidget*>(name);
-        ASSERT_NE(w, nullptr) << entry.control->name;
-        EXPECT_EQ(w->toolTip(), toQString(entry.control->toolTip)) << entry.control->name;
-        if (auto* label = qobject_cast<QLabel*>(w); label && entry.kind == ControlKind::Label) {
-            EXPECT_EQ(label->text(), caption) << entry.control->name;
+        ASSERT_NE(w, nullptr) << entry.name();
+        EXPECT_EQ(w->toolTip(), toQString(entry.base().toolTip)) << entry.name();
+        if (auto* label = qobject_cast<QLabel*>(w); label && entry.is<form::Label>()) {
+            EXPECT_EQ(label->text(), caption) << entry.name();
         }
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            EXPECT_EQ(button->text(), caption) << entry.control->name;
+            EXPECT_EQ(button->text(), caption) << entry.name();
         }
         // Each widget sits inside the widget of its container.
-        if (entry.container && entry.kind != ControlKind::MenuItem) {
+        if (entry.container) {
             auto* container = window->findChild<QWidget*>(QString::fromStdString(entry.container->name));
-            EXPECT_TRUE(container && container->isAncestorOf(w)) << entry.control->name;
+            EXPECT_TRUE(container && container->isAncestorOf(w)) << entry.name();
         }
     }
     EXPECT_EQ(widget<QLabel>("MainmenuTitle")->text(), QStringLiteral("変換行程"));

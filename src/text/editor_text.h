@@ -1,21 +1,19 @@
 #pragma once
-// The notepad's text ends its lines with CR LF; an editor widget shows each line
-// break as a single "\n" (text::withLf, text::withCrLf). These translate positions
-// in the text (both in UTF-16 units) and edits between the two.
+// A document held with CR LF line ends, as the program's files have them, while
+// an editor widget shows each line break as a single "\n" (withLf, withCrLf).
+// These translate positions in the text (both in UTF-16 units) and edits
+// between the two.
 #include <cstddef>
 #include <cstdint>
 
 #include "text/codepage.h"
 
-namespace pelin::notepad {
-
-using text::Text;
-using text::TextView;
+namespace pelin::text {
 
 // The position in the editor's text of `modelPosition` in `model`; a position
 // between CR and LF counts as the start of that line break.
 std::int32_t editorPosition(TextView model, std::int32_t modelPosition);
-// The position in `model` of `editorPosition` in text::withLf(model).
+// The position in `model` of `editorPosition` in withLf(model).
 std::int32_t modelPosition(TextView model, std::int32_t editorPosition);
 
 // Where `after` differs from `before`: they share their first `head` and their
@@ -27,9 +25,9 @@ struct Difference {
 Difference difference(TextView before, TextView after);
 
 // `model` with the editor's text `edited` taken in, where the editor last
-// showed text::withLf(model). Only the stretch that differs is replaced, its
+// showed withLf(model). Only the stretch that differs is replaced, its
 // line breaks as CR LF; every other line keeps its own line end, so that a file
 // with lone LFs is written back as it was but for what the user changed.
 Text withEditorText(TextView model, TextView edited);
 
-}  // namespace pelin::notepad
+}  // namespace pelin::text
