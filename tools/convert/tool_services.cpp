@@ -16,8 +16,7 @@ bool ToolDialogs::showSave(form::CommonDialog& dialog) {
     return true;
 }
 
-int ToolMessages::show(text::TextView prompt, int flags, text::TextView) {
-    shown.emplace_back(prompt);
+int ToolMessages::show(text::TextView, int flags, text::TextView) {
     return (flags & form::kMbYesNo) ? form::kAnswerYes : form::kAnswerOk;
 }
 

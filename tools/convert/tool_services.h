@@ -19,7 +19,6 @@ public:
 
 class ToolMessages : public form::MessageBoxService {
 public:
-    std::vector<text::Text> shown;
     // Questions are answered Yes, so that the wizard can be taken back to its first step.
     int show(text::TextView prompt, int flags, text::TextView title) override;
 };
