@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/main_window.h"
+#include "app/program_wiring.h"
 #include "app/qt_texts.h"
 #include "app/splash_window.h"
 #include "form/qt/classic_look.h"

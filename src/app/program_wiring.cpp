@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/program_wiring.h"
 
 #include <QIcon>
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The windows that need the main window, linked to it as the program does: the
 // notepad shows its page and borrows its dialog, the character dialog gives it
 // its picture.
-#include "app/main_window.h"
+#include "app/program_wiring.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
