@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "support/settings_check.h"
 
 namespace {
 
-void run(std::string_view input) {
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
-}
+void run(std::string_view input) { pelin::testing::checkSettingsInput(input); }
 
 TEST(SettingsFuzzCases, KnownInputsStayHarmless) {
     using namespace std::string_view_literals;
