@@ -93,6 +93,11 @@ public:
     virtual void showFileProperties(TextView path) = 0;
     // Opens the system's Internet options; false when the system has none.
     virtual bool showInternetOptions() = 0;
+    // Opens `url` (a "file:" address) in the user's web browser and returns at
+    // once. When no browser can be started — at once, or once the system's
+    // opener has given up — `failed` is told why, on the window's thread, unless
+    // the window the shell belongs to is gone by then.
+    virtual void openInBrowser(TextView url, std::function<void(Text reason)> failed) = 0;
 };
 
 // The program's other windows, each a single instance shown modeless.

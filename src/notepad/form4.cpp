@@ -8,10 +8,12 @@
 
 namespace pelin::notepad {
 
-Form4::Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, MainWindowLink mainWindow)
-    : messageBox_(messageBox), clipboard_(clipboard), mainWindow_(std::move(mainWindow)) {
+Form4::Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, form::Shell& shell,
+             MainWindowLink mainWindow)
+    : messageBox_(messageBox), clipboard_(clipboard), shell_(shell), mainWindow_(std::move(mainWindow)) {
     controls_.add(Text1);
     setUpMenus();
+    showDocumentState();
 }
 
 void Form4::setUpMenus() {
@@ -25,6 +27,7 @@ void Form4::setUpMenus() {
     const Item items[] = {
         {mnufile, nullptr, u"ファイル(&F)", u"", nullptr},
         {mnufilea, &mnufile, u"上書き保存(&A)", u"", &Form4::mnufilea_Click},
+        {mnufilebrowse, &mnufile, u"ブラウザで確認(&V)", u"", &Form4::mnufilebrowse_Click},
         {mnufileb, &mnufile, u"名前をつけて保存(&B)", u"", &Form4::mnufileb_Click},
         {mnufilehai1, &mnufile, u"-", u"", nullptr},
         {mnufileend, &mnufile, u"閉じる(&E)", u"", &Form4::mnufileend_Click},

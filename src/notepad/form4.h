@@ -32,7 +32,8 @@ public:
     static constexpr int kClientWidth = 586;  // pixels
     static constexpr int kClientHeight = 329;
 
-    Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, MainWindowLink mainWindow);
+    Form4(form::MessageBoxService& messageBox, form::Clipboard& clipboard, form::Shell& shell,
+          MainWindowLink mainWindow);
     Form4(const Form4&) = delete;
     Form4& operator=(const Form4&) = delete;
 
@@ -52,8 +53,8 @@ public:
 
     // --- controls ---
     form::Editor Text1{"Text1"};
-    form::MenuItem mnufile{"mnufile"}, mnufilea{"mnufilea"}, mnufileb{"mnufileb"}, mnufilehai1{"mnufilehai1"},
-        mnufileend{"mnufileend"};
+    form::MenuItem mnufile{"mnufile"}, mnufilea{"mnufilea"}, mnufilebrowse{"mnufilebrowse"}, mnufileb{"mnufileb"},
+        mnufilehai1{"mnufilehai1"}, mnufileend{"mnufileend"};
     form::MenuItem mnuedit{"mnuedit"}, mnueditun{"mnueditun"}, mnuedithai1{"mnuedithai1"}, mnueditt{"mnueditt"},
         mnueditcut{"mnueditcut"}, mnueditpaste{"mnueditpaste"}, mnueditdel{"mnueditdel"}, mnuedithai2{"mnuedithai2"},
         mnueditall{"mnueditall"}, mnuedithai3{"mnuedithai3"}, mnueditsentou{"mnueditsentou"};
@@ -68,6 +69,7 @@ public:
     void mnueditall_Click();     // すべての範囲を選択
     void mnueditsentou_Click();  // 英単語の先頭を大文字変換
     void mnufilea_Click();       // 上書き保存
+    void mnufilebrowse_Click();  // ブラウザで確認
     void mnufileb_Click();       // 名前をつけて保存
     void mnufileend_Click();     // 閉じる
     // Writes Text1's text and one more CR LF to SavePath; reports a failure in a
@@ -80,6 +82,8 @@ public:
     // True when the window may close: no unsaved edits, or the user saved them or
     // gave them up.
     bool Form_QueryUnload();
+    // The file the text belongs to, if any, decides what the file menu offers.
+    void showDocumentState();
     // Text1 holds edits that are in no file yet.
     bool modified() const { return Text1.text != savedText_; }
 
@@ -99,6 +103,7 @@ private:
 
     form::MessageBoxService& messageBox_;
     form::Clipboard& clipboard_;
+    form::Shell& shell_;
     MainWindowLink mainWindow_;
     form::ControlTable controls_;
     Text savedText_;  // Text1's text as it was last read or written

@@ -1,5 +1,6 @@
 // The notepad's saving: back to the file its text came from, under a chosen
 // name, the write itself, and the question before unsaved edits would be lost.
+#include "form/browser.h"
 #include "form/messages.h"
 #include "notepad/form4.h"
 #include "text/characters.h"
@@ -74,6 +75,7 @@ bool Form4::saveAs() {
     if (!SaveToFile()) return false;
     // The text now is that file's: 上書き保存 goes there from here on.
     DocumentPath = SavePath;
+    showDocumentState();
     return true;
 }
 
@@ -96,7 +98,17 @@ bool Form4::Open(TextView text, TextView file) {
     Text1.selStart = Text1.selLength = 0;
     DocumentPath = Text(file);
     savedText_ = Text1.text;
+    showDocumentState();
     return true;
+}
+
+void Form4::showDocumentState() { mnufilebrowse.enabled = !DocumentPath.empty(); }
+
+// The browser shows the file as saved: unsaved edits are saved first, or given
+// up for this look, or the look is given up.
+void Form4::mnufilebrowse_Click() {
+    if (DocumentPath.empty() || !settleUnsavedEdits()) return;
+    form::openPageInBrowser(shell_, messageBox_, DocumentPath);
 }
 
 bool Form4::Form_QueryUnload() { return settleUnsavedEdits(); }

@@ -111,6 +111,7 @@ void Form1::registerControls() {
     controls_.add(htmSize, &Frame10);
     controls_.add(SeteiMynu, &Frame10);
     controls_.add(EditBottan, &Frame10);
+    controls_.add(BrowseButton, &Frame10);
     controls_.add(StartFrame, &Frame10);
 
     // The menu bar, in menu order.
@@ -142,6 +143,7 @@ void Form1::wireHandlers() {
     HozonDialog.onClick = [this] { HozonDialog_Click(); };
     Comment81.onClick = [this] { Comment81_Click(); };
     EditBottan.onClick = [this] { EditBottan_Click(); };
+    BrowseButton.onClick = [this] { BrowseButton_Click(); };
 
     CText1.onChange = [this] { CText1_Change(); };
     CText2.onChange = [this] { CText2_Change(); };

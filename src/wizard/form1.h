@@ -161,7 +161,8 @@ public:
     form::Button HozonDialog{"HozonDialog"};
     // Step 10.
     form::Label Label17{"Label17"}, txtSize{"txtSize"}, htmSize{"htmSize"};
-    form::Button SeteiMynu{"SeteiMynu"}, EditBottan{"EditBottan"}, StartFrame{"StartFrame"};
+    form::Button SeteiMynu{"SeteiMynu"}, EditBottan{"EditBottan"}, BrowseButton{"BrowseButton"},
+        StartFrame{"StartFrame"};
     // Menus.
     form::MenuItem mnufile{"mnufile"}, mnufileopen{"mnufileopen"}, mnufilehai1{"mnufilehai1"}, mnufilepro{"mnufilepro"},
         mnufilehai2{"mnufilehai2"}, mnufileend{"mnufileend"};
@@ -188,6 +189,7 @@ public:
     void HozonDialog_Click();
     void Comment81_Click();
     void EditBottan_Click();
+    void BrowseButton_Click();
     // Colour inputs (form1_colours.cpp).
     void CText1_Change();
     void CText2_Change();

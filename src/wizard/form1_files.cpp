@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "form/browser.h"
 #include "form/messages.h"
 #include "platform/folders.h"
 #include "text/lines.h"
@@ -170,6 +171,11 @@ void Form1::EditBottan_Click() {
     // which must not save its emptiness over the page.
     platform::Result<Text> page = text::readCp932File(text::toPath(settings.HTMLFilePass));
     services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text(), page ? settings.HTMLFilePass : Text());
+}
+
+// The page just written, whatever its size: a browser has no limit.
+void Form1::BrowseButton_Click() {
+    form::openPageInBrowser(services_.shell, services_.messageBox, settings.HTMLFilePass);
 }
 
 }  // namespace pelin::wizard

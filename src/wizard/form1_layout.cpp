@@ -146,6 +146,8 @@ void Form1::setUpControls() {
     set(SeteiMynu, u"各項目保存", u"手動で各項目を保存");
     SeteiMynu.enabled = false;
     set(EditBottan, u"自分で編集", u"変換したファイルをメモ帳で開く");
+    set(BrowseButton, u"ブラウザで確認(&V)", u"変換したファイルをブラウザで開く");
+    BrowseButton.enabled = false;
     set(StartFrame, u"トップに戻る", u"始めに戻ります");
 }
 

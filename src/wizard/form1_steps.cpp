@@ -110,6 +110,7 @@ void Form1::finishConversion() {
     settings.URLLink = URL61.value;
     settings.MailLink = Mail61.value;
 
+    BrowseButton.enabled = false;  // until this run has written a page
     platform::Result<std::optional<engine::ConversionReport>> report = convert();
     lastConversionError.reset();
     if (!report) {
@@ -124,6 +125,7 @@ void Form1::finishConversion() {
     txtSize.caption = (*report)->txtSize;
     htmSize.caption = (*report)->htmSize;
     EditBottan.enabled = (*report)->editEnabled;
+    BrowseButton.enabled = true;
 
     // The check mark is what the user sees of the mode; a first start (no mode
     // stored) or a hand-edited mode shows automatic saving and so saves.

@@ -7,6 +7,7 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "text/editor_text.h"
+#include "text/file_url.h"
 
 namespace pelin::notepad {
 namespace {
@@ -20,7 +21,8 @@ protected:
     testing::ScriptedDialogs dialogs;
     form::CommonDialog commonDialog{dialogs};
     TempDir dir;
-    Form4 form{messages, clipboard, {[this]() -> form::CommonDialog& { return commonDialog; }}};
+    testing::FakeShell shell;
+    Form4 form{messages, clipboard, shell, {[this]() -> form::CommonDialog& { return commonDialog; }}};
 
     void select(std::int32_t start, std::int32_t length) {
         form.Text1.selStart = start;
@@ -50,14 +52,16 @@ TEST_F(NotepadTest, MenusInOrderWithCaptionsAndShortcuts) {
     for (const auto& entry : form.controls())
         if (entry.is<form::MenuItem>()) names.push_back(entry.name());
     EXPECT_EQ(names,
-              (std::vector<std::string>{"mnufile", "mnufilea", "mnufileb", "mnufilehai1", "mnufileend", "mnuedit",
-                                        "mnueditun", "mnuedithai1", "mnueditt", "mnueditcut", "mnueditpaste",
+              (std::vector<std::string>{"mnufile", "mnufilea", "mnufilebrowse", "mnufileb", "mnufilehai1", "mnufileend",
+                                        "mnuedit", "mnueditun", "mnuedithai1", "mnueditt", "mnueditcut", "mnueditpaste",
                                         "mnueditdel", "mnuedithai2", "mnueditall", "mnuedithai3", "mnueditsentou"}));
     EXPECT_EQ(form.mnueditcut.caption, u"コピー(&C)");
     EXPECT_EQ(form.mnueditt.shortcut, u"Ctrl+X");
     EXPECT_EQ(form.mnueditdel.shortcut, u"Del");
     EXPECT_TRUE(form.mnuedithai2.separator);
-    for (const auto& entry : form.controls()) EXPECT_TRUE(entry.base().enabled) << entry.name();
+    // All but looking at the file in a browser, for a text that has none yet.
+    for (const auto& entry : form.controls())
+        EXPECT_EQ(entry.base().enabled, entry.name() != "mnufilebrowse") << entry.name();
 }
 
 TEST_F(NotepadTest, OpeningEditFollowsSelectionAndClipboard) {
@@ -144,6 +148,34 @@ TEST_F(NotepadTest, OverwriteSaveAddsOneLineEndEachTime) {
     form.mnufilea.click();
     EXPECT_EQ(TempDir::read(page), "<HTML>\r\n\x83\x79\x83\x8a\x83\x93\r\n</HTML>\r\n\r\n");
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(NotepadTest, TheBrowserShowsTheFileAsSavedOnceUnsavedEditsAreSettled) {
+    const auto page = openPage("page.htm", "old", u"old\r\n");
+    ASSERT_TRUE(form.mnufilebrowse.enabled);
+    const Text address = text::fileUrl(page);
+
+    form.Text1.setText(u"kept back\r\n");
+    answer(form::kAnswerCancel);  // nothing is looked at
+    form.mnufilebrowse.click();
+    EXPECT_TRUE(asked(1));
+    EXPECT_TRUE(shell.opened.empty());
+
+    answer(form::kAnswerNo);  // the file as it was saved
+    form.mnufilebrowse.click();
+    EXPECT_TRUE(asked(2));
+    EXPECT_EQ(shell.opened, std::vector<Text>{address});
+    EXPECT_EQ(TempDir::read(page), "old");
+
+    answer(form::kAnswerYes);  // saved, then looked at
+    form.mnufilebrowse.click();
+    EXPECT_TRUE(asked(3));
+    EXPECT_EQ(shell.opened, (std::vector<Text>{address, address}));
+    EXPECT_EQ(TempDir::read(page), "kept back\r\n\r\n");
+
+    // A text of no file has nothing a browser could show.
+    ASSERT_TRUE(form.Open(u"readme\r\n", u""));
+    EXPECT_FALSE(form.mnufilebrowse.enabled);
 }
 
 TEST_F(NotepadTest, LinesTheUserDidNotTouchKeepTheirLineEnds) {

@@ -113,6 +113,13 @@ public:
         ++internetOptionsShown;
         return hasInternetOptions;
     }
+    // Each address opened, and how to tell the last opener's failure.
+    std::vector<Text> opened;
+    std::function<void(Text)> failOpening;
+    void openInBrowser(TextView url, std::function<void(Text)> failed) override {
+        opened.emplace_back(url);
+        failOpening = std::move(failed);
+    }
 };
 
 class FakeWindows : public form::WindowService {

@@ -210,6 +210,32 @@ TEST_F(FilesTest, EditOpensThePageInTheNotepadLineByLine) {
     EXPECT_TRUE(windows.notepadFiles[1].empty());
 }
 
+TEST_F(FilesTest, TheWrittenPageOpensInTheBrowserByItsFileAddress) {
+    auto& f = load(writeFile("src.txt", "text"));
+    EXPECT_FALSE(f.BrowseButton.enabled);
+    convertTo(dir / "my page 日記.htm");
+    ASSERT_EQ(f.CurrentStep, 10);
+    ASSERT_TRUE(f.BrowseButton.enabled);
+    f.BrowseButton.click();
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0],
+              u"file://" + text::fromPath(std::filesystem::absolute(dir)) + u"/my%20page%20%E6%97%A5%E8%A8%98.htm");
+
+    // The opener gives up later: the user is told, with the page and why.
+    shell.failOpening(u"ウェブページを開くプログラムが失敗しました (終了コード 3)。");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, u"ブラウザを開けませんでした。\r\n" + text::fromPath(dir / "my page 日記.htm") +
+                                            u"\r\nウェブページを開くプログラムが失敗しました (終了コード 3)。");
+    EXPECT_EQ(messages.shown[0].flags, 48);
+    EXPECT_EQ(messages.shown[0].title, u"ぺりん");
+
+    // A second run that writes nothing leaves nothing to look at.
+    f.StartFrame.click();
+    f.conversionProgress = [](std::uint64_t, std::uint64_t) { return false; };
+    convertTo(dir / "other.htm");
+    EXPECT_FALSE(f.BrowseButton.enabled);
+}
+
 TEST_F(MenuTest, FilePropertiesOfThePathAsTyped) {
     auto& f = load(writeFile("a.txt", "x"));
     f.txtHTML.setText(u"/edited/by/hand.txt");

@@ -2,10 +2,16 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMimeData>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+#ifdef Q_OS_WIN
+#include <QDesktopServices>
+#endif
 
 #include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
@@ -58,6 +64,46 @@ bool QtShell::showInternetOptions() {
     return QProcess::startDetached(program, parts);
 #else
     return false;
+#endif
+}
+
+void QtShell::openInBrowser(TextView url, std::function<void(Text reason)> failed) {
+    // The report goes to the shell's window while it lives, and nowhere after.
+    QObject* context = parent_ ? static_cast<QObject*>(parent_.data()) : QCoreApplication::instance();
+#ifdef Q_OS_WIN
+    if (!QDesktopServices::openUrl(QUrl(toQString(url)))) failed(u"ウェブページを開くプログラムが登録されていません。");
+    (void)context;
+#else
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        failed(u"ウェブページを開くプログラム (xdg-open) が見つかりません。");
+        return;
+    }
+    // Not a child of the window: closing the window must not end the browser.
+    auto* process = new QProcess();
+    process->setProgram(opener);
+    process->setArguments({toQString(url)});
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    QObject::connect(process, &QProcess::finished, context, [process, failed](int code, QProcess::ExitStatus status) {
+        if (status == QProcess::NormalExit && code == 0) return;
+        QString reason = status == QProcess::NormalExit
+                             ? QStringLiteral("ウェブページを開くプログラムが失敗しました (終了コード %1)。").arg(code)
+                             : QStringLiteral("ウェブページを開くプログラムが異常終了しました。");
+        // Its own words say which program it looked for.
+        const QString said = QString::fromLocal8Bit(process->readAll()).trimmed();
+        if (!said.isEmpty()) reason += QStringLiteral("\r\n") + said;
+        failed(fromQString(reason));
+    });
+    QObject::connect(process, &QProcess::errorOccurred, context, [process, failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed(
+                fromQString(QStringLiteral("ウェブページを開くプログラムを起動できません: ") + process->errorString()));
+    });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) process->deleteLater();
+    });
+    process->start();
 #endif
 }
 

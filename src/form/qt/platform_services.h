@@ -46,12 +46,22 @@ public:
     explicit QtShell(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     bool showInternetOptions() override;
+    // Through the desktop's opener for the address (xdg-open), which is not
+    // waited for; what it says when it gives up is the reason.
+    void openInBrowser(TextView url, std::function<void(Text reason)> failed) override;
 
 protected:
     QWidget* parentWindow() const { return parent_.data(); }
 
 private:
     QPointer<QWidget> parent_;
+};
+
+// The shell of a window that asks it only to show pages in the browser.
+class QtBrowserShell : public QtShell {
+public:
+    using QtShell::QtShell;
+    void showFileProperties(TextView) override {}
 };
 
 }  // namespace pelin::form::qt

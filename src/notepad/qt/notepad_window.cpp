@@ -18,7 +18,7 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
     setWindowTitle(toQString(Form4::kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/pelin/pelin-16.png")));
 
-    Form4& model = form_.create(messageBox_, clipboard_, std::move(mainWindow));
+    Form4& model = form_.create(messageBox_, clipboard_, shell_, std::move(mainWindow));
     model.onClose = [this] { close(); };
     model.onUndo = [this] {
         editor_->setFocus();

@@ -35,6 +35,7 @@ protected:
 private:
     form::qt::QtMessageBox messageBox_;
     form::qt::QtClipboard clipboard_;
+    form::qt::QtBrowserShell shell_{this};
     QPlainTextEdit* editor_ = nullptr;
     form::qt::BoundForm<Form4> form_;
 };

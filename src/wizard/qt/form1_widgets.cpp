@@ -221,7 +221,8 @@ void buildSteps7to10(QGroupBox* f7, QGroupBox* f8, QGroupBox* f9, QGroupBox* f10
     v->addWidget(make<QLabel>(f10, "txtSize"));
     v->addWidget(make<QLabel>(f10, "htmSize"));
     v->addStretch(1);
-    v->addLayout(row({button(f10, "SeteiMynu"), button(f10, "EditBottan"), button(f10, "StartFrame")}));
+    v->addLayout(row(
+        {button(f10, "SeteiMynu"), button(f10, "EditBottan"), button(f10, "BrowseButton"), button(f10, "StartFrame")}));
 }
 
 }  // namespace
@@ -264,10 +265,6 @@ void buildForm1Widgets(QWidget& client) {
     buildStep5(frames[4]);
     buildStep6(frames[5]);
     buildSteps7to10(frames[6], frames[7], frames[8], frames[9]);
-    // The area keeps the size of its largest step, so the window does not jump.
-    QSize largest;
-    for (QGroupBox* frame : frames) largest = largest.expandedTo(frame->sizeHint());
-    content->setMinimumSize(largest);
     grid->addWidget(content, 0, 1, 2, 1);
 
     auto* help = make<QPlainTextEdit>(&client, "txtHelp");
@@ -288,6 +285,16 @@ void buildForm1Widgets(QWidget& client) {
     grid->addWidget(navigation, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
+}
+
+void keepRoomForEveryStep(QWidget& client) {
+    auto* content = client.findChild<QWidget*>(QStringLiteral("ContentArea"));
+    QSize largest;
+    for (int step = 1; step <= 10; ++step)
+        largest = largest.expandedTo(
+            content->findChild<QGroupBox*>(QStringLiteral("Frame%1").arg(step), Qt::FindDirectChildrenOnly)
+                ->sizeHint());
+    content->setMinimumSize(largest);
 }
 
 }  // namespace pelin::wizard::qt

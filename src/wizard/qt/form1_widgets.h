@@ -9,4 +9,9 @@ namespace pelin::wizard::qt {
 // Fills `client` (the window's central widget) with every control's widget.
 void buildForm1Widgets(QWidget& client);
 
+// Makes the steps' area as large as its largest step needs, once the captions
+// are shown: a hidden step counts for nothing in the window's own size, so the
+// window would not jump, but cut the buttons of its last step.
+void keepRoomForEveryStep(QWidget& client);
+
 }  // namespace pelin::wizard::qt

@@ -73,6 +73,7 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
     setCentralWidget(background_);
     buildWidgets();
     bindControls();
+    keepRoomForEveryStep(*background_);
     showWindowState();
     // The window is as large as its steps need and no larger.
     setFixedSize(sizeHint());

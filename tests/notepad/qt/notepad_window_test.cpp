@@ -67,10 +67,10 @@ TEST_F(NotepadWindowTest, LooksAsDrawn) {
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + u' ' + a->shortcut().toString());
     }
     EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "編集(&E)"}));
-    EXPECT_EQ(items,
-              (QStringList{"上書き保存(&A) ", "名前をつけて保存(&B) ", "-", "閉じる(&E) ", "元に戻す(&U) Ctrl+Z", "-",
-                           "切り取り(&T) Ctrl+X", "コピー(&C) Ctrl+C", "貼り付け(&P) Ctrl+V", "削除(&D) Del", "-",
-                           "すべての範囲を選択(&A) Ctrl+A", "-", "英単語の先頭を大文字変換 Ctrl+U"}));
+    EXPECT_EQ(items, (QStringList{"上書き保存(&A) ", "ブラウザで確認(&V) ", "名前をつけて保存(&B) ", "-", "閉じる(&E) ",
+                                  "元に戻す(&U) Ctrl+Z", "-", "切り取り(&T) Ctrl+X", "コピー(&C) Ctrl+C",
+                                  "貼り付け(&P) Ctrl+V", "削除(&D) Del", "-", "すべての範囲を選択(&A) Ctrl+A", "-",
+                                  "英単語の先頭を大文字変換 Ctrl+U"}));
     window->resize(586, 329 + window->menuBar()->height());
     testing::saveShot(*window, "notepad");
     // The 編集 menu opened with nothing selected.

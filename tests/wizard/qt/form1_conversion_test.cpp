@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "form/qt/message_box.h"
@@ -62,7 +64,10 @@ protected:
     void click(const char* name) {
         auto* button = widget<QAbstractButton>(name);
         ASSERT_TRUE(button->isVisibleTo(window) && button->isEnabled()) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
+        // A check box or option button takes clicks on its mark and caption only,
+        // which a wide row leaves short of the widget's middle.
+        const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
     }
     bool shown(const char* name) { return widget(name)->isVisibleTo(window); }
 

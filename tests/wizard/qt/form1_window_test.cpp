@@ -21,7 +21,9 @@
 #include "form/qt/qt_text.h"
 #include "support/fakes.h"
 #include "support/qt_test_support.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "text/file_url.h"
 
 namespace pelin::wizard::qt {
 namespace {
@@ -46,9 +48,9 @@ protected:
         std::filesystem::copy_file(PELIN_ASSETS_DIR "/png/mascot-blue.png", program / "pelin-blue.pcf");
     }
 
-    Form1Window& open(form::MessageBoxService* messageBox = nullptr) {
-        services = std::make_unique<form::Services>(
-            form::Services{messageBox ? *messageBox : messages, dialogs, pictures, clipboard, shell, windows});
+    Form1Window& open(form::MessageBoxService* messageBox = nullptr, form::Shell* desktop = nullptr) {
+        services = std::make_unique<form::Services>(form::Services{
+            messageBox ? *messageBox : messages, dialogs, pictures, clipboard, desktop ? *desktop : shell, windows});
         window = new Form1Window(*services, ini, {program, false});
         window->Form_Load();
         window->show();
@@ -224,6 +226,33 @@ TEST_F(Form1WindowTest, StartUpWithEverySavedAnswerShowsThemInTheWidgets) {
     // The mascot is drawn at its own size from the top-left corner of the client.
     const QImage client = widget("Client")->grab().toImage();
     EXPECT_NE(client.pixelColor(61, 62), client.pixelColor(client.width() - 2, 2));
+}
+
+TEST_F(Form1WindowTest, AltVOnTheLastStepHandsThePageAddressToTheDesktopsOpener) {
+    // A stand-in for the desktop's opener that writes down what it was given.
+    const std::filesystem::path record = dir / "opened.txt";
+    std::filesystem::create_directories(dir / "bin");
+    dir.write("bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > '" + record.string() + ".new' && mv '" +
+                                  record.string() + ".new' '" + record.string() + "'\n");
+    std::filesystem::permissions(dir / "bin/xdg-open", std::filesystem::perms::owner_all);
+    pelin::testing::ScopedEnv path("PATH", (dir / "bin").string() + ":" + std::getenv("PATH"));
+    form::qt::QtBrowserShell desktop;
+
+    dialogs.chooseFile(dir.write("notes.txt", "text"));
+    Form1& model = open(nullptr, &desktop).model();
+    for (int step = 1; step < 9; ++step) model.SubFoword.click();
+    dialogs.chooseFile(dir / "my page 日記.htm");
+    model.HozonDialog.click();
+    model.SubFoword.click();
+    window->refresh();
+    ASSERT_TRUE(shown("Frame10"));
+    window->activateWindow();  // with no window manager to do it
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+    QTest::keyClick(window, Qt::Key_V, Qt::AltModifier);
+    for (int waited = 0; !std::filesystem::exists(record) && waited < 5000; waited += 50) QTest::qWait(50);
+    EXPECT_EQ(TempDir::read(record), text::toUtf8(text::fileUrl(dir / "my page 日記.htm")));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Form1WindowTest, NoWidgetReachesTheModelOnceItIsGone) {
