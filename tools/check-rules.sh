@@ -10,6 +10,8 @@
 #    kept to it on).
 # Prints each breach with its file and line, and fails when there is one.
 set -euo pipefail
+# Lengths in characters, whatever the locale CI runs in.
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 
 breaches=0
