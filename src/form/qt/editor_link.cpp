@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "form/qt/qt_text.h"
 #include "text/editor_text.h"
@@ -23,16 +24,36 @@ Text widgetText(const QPlainTextEdit& widget) {
 }  // namespace
 
 EditorLink::EditorLink(Editor& editor, QPlainTextEdit& widget, QObject& context) : editor_(editor), widget_(widget) {
-    QObject::connect(widget_.document(), &QTextDocument::contentsChange, &context, [this] {
-        if (!pushing_) widgetChanged_ = true;
-    });
+    QObject::connect(widget_.document(), &QTextDocument::contentsChange, &context,
+                     [this](int position, int removed, int added) {
+                         if (!pushing_) takeEdit(position, removed, added);
+                     });
+}
+
+void EditorLink::takeEdit(int position, int removed, int added) {
+    QTextDocument& document = *widget_.document();
+    // The document counts a last paragraph end it does not show, and may report
+    // an edit as reaching over it.
+    const int end = document.characterCount() - 1;
+    const int addedEnd = std::min(position + added, end);
+    QTextCursor cursor(&document);
+    cursor.setPosition(std::min(position, end));
+    cursor.setPosition(std::max(addedEnd, std::min(position, end)), QTextCursor::KeepAnchor);
+    QString now = cursor.selectedText();
+    now.replace(QChar::ParagraphSeparator, u'\n');
+    now.replace(QChar::LineSeparator, u'\n');
+
+    Text& model = editor_.text;
+    const auto from = static_cast<std::size_t>(text::modelPosition(model, position));
+    const auto to = std::max(from, static_cast<std::size_t>(text::modelPosition(model, position + removed)));
+    // An edit may be reported over more than it changed (a whole paragraph, or
+    // the whole text): only the part that differs takes the editor's line breaks.
+    const Text replaced = text::withEditorText(TextView(model).substr(from, to - from), fromQString(now));
+    model.replace(from, to - from, replaced);
+    shown_ = model;
 }
 
 void EditorLink::pull() {
-    if (widgetChanged_) {
-        editor_.text = text::withEditorText(editor_.text, widgetText(widget_));
-        widgetChanged_ = false;
-    }
     shown_ = editor_.text;
     const QTextCursor cursor = widget_.textCursor();
     editor_.selStart = text::modelPosition(editor_.text, cursor.selectionStart());
@@ -57,7 +78,6 @@ void EditorLink::push() {
         cursor.insertText(toQString(TextView(after).substr(head, after.size() - head - tail)));
         cursor.endEditBlock();
         pushing_ = false;
-        widgetChanged_ = false;
     }
     cursor.setPosition(text::editorPosition(editor_.text, editor_.selStart));
     cursor.setPosition(text::editorPosition(editor_.text, editor_.selStart + editor_.selLength),
@@ -74,7 +94,6 @@ void EditorLink::showAfresh() {
     pushing_ = true;
     widget_.setPlainText(toQString(text::withLf(shown_)));
     pushing_ = false;
-    widgetChanged_ = false;
 }
 
 }  // namespace pelin::form::qt

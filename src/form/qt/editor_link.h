@@ -1,9 +1,10 @@
 #pragma once
-// Keeps an Editor control and its QPlainTextEdit in step. While the user types,
-// the widget holds the truth; `pull` hands its text and selection to the model
-// just before a command runs, taking in only what the user changed (so lines
-// they did not touch keep their line ends), and `push` shows what the command
-// changed as one edit, so that the widget's own undo still reaches back over it.
+// Keeps an Editor control and its QPlainTextEdit in step. Each edit of the
+// user's is taken into the model's text as it happens, replacing only what that
+// edit changed, so every line the user did not touch keeps its own line end
+// however many edits there were. `pull` hands the selection over just before a
+// command runs, and `push` shows what the command changed as one edit, so that
+// the widget's own undo still reaches back over it.
 #include <QObject>
 #include <cstdint>
 
@@ -28,10 +29,13 @@ public:
 private:
     Editor& editor_;
     QPlainTextEdit& widget_;
+    // One edit of the widget's: `removed` characters at `position` replaced by
+    // `added` others.
+    void takeEdit(int position, int removed, int added);
+
     // The model's text as the widget last showed it or gave it, and its selection then.
     Text shown_;
     std::int32_t shownStart_ = 0, shownLength_ = 0;
-    bool widgetChanged_ = false;
     bool pushing_ = false;
 };
 

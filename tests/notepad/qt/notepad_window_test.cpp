@@ -132,6 +132,29 @@ TEST_F(NotepadWindowTest, UntouchedLineEndsAreKept) {
     EXPECT_EQ(TempDir::read(page), "A\nB\r\nC\r\n!\r\n");
 }
 
+TEST_F(NotepadWindowTest, SeparateEditsLeaveTheLinesBetweenThemAsTheyWere) {
+    const auto page = dir.write("page.htm", "1\n2\n3\n4\n5\n6\n7\n8\n");
+    window->open(u"1\n2\n3\n4\n5\n6\n7\n8\n", text::fromPath(page));
+    auto typeAt = [this](int position, const char* keys) {
+        select(position, position);
+        QTest::keyClicks(&editor(), keys);
+    };
+    typeAt(3, "b");   // the end of line 2
+    typeAt(12, "f");  // the end of line 6
+    action("mnufilea")->trigger();
+    EXPECT_EQ(TempDir::read(page), "1\n2b\n3\n4\n5\n6f\n7\n8\n\r\n");
+
+    // A line added, one taken away and a third edit, with untouched lines between.
+    typeAt(0, "0");  // "01"
+    select(10, 12);  // "5\n" goes
+    QTest::keyClick(&editor(), Qt::Key_Delete);
+    typeAt(7, "x");  // "3x"
+    select(15, 15);  // after "7": a new line, ended as the program ends lines
+    QTest::keyClick(&editor(), Qt::Key_Return);
+    action("mnufilea")->trigger();
+    EXPECT_EQ(TempDir::read(page), "01\n2b\n3x\n4\n6f\n7\r\n\n8\n\r\n");
+}
+
 TEST_F(NotepadWindowTest, ShortcutsReachTheCommands) {
     window->open(u"jean-luc it's\r\n");
     window->show();
