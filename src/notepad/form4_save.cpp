@@ -69,6 +69,9 @@ bool Form4::saveAs() {
     dialog.Flags = form::kCdlOverwritePrompt;
     dialog.Filter = u"テキストファイル、HTMLファイル(*.txt,*.htm,*.html)|*.txt;*.htm;*.html|すべてのファイル(*.*)|*.*|";
     dialog.DefaultExt = u"txt";
+    // A text of no file (the readme) proposes no name: the name the dialog last
+    // held is a page's, one "はい" away from being overwritten.
+    if (DocumentPath.empty()) dialog.FileName.clear();
     // Cancelling writes nothing and leaves SavePath as it was.
     if (!dialog.ShowSave() || dialog.FileName.empty()) return false;
     SavePath = dialog.FileName;

@@ -222,9 +222,11 @@ TEST_F(NotepadTest, SaveAsUsesTheMainDialogAndTheTextThenBelongsToTheNewFile) {
 TEST_F(NotepadTest, TheReadmeIsSavedOnlyUnderANameTheUserChooses) {
     const auto page = openPage("page.htm", "page", u"page\r\n");
     ASSERT_TRUE(form.Open(u"readme\r\n", u""));
+    commonDialog.FileName = text::fromPath(page);  // the main window's last choice
     dialogs.chooseFile(dir / "notes.txt");
     form.mnufilea.click();  // asks for a name as 名前をつけて保存 does
     EXPECT_EQ(dialogs.calls.at(0).title, u"名前を付けて保存");
+    EXPECT_TRUE(dialogs.calls.at(0).fileName.empty());  // proposes no page to write over
     EXPECT_EQ(TempDir::read(dir / "notes.txt"), "readme\r\n\r\n");
     EXPECT_EQ(TempDir::read(page), "page");
 }
