@@ -24,17 +24,29 @@ bool haveDisplay() {
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+[[noreturn]] void noDisplay() {
+    std::fputs(
+        "pelin: 画面がありません (no display). "
+        "Use pelin-convert to convert text files from the command line.\n",
+        stderr);
+    std::_Exit(2);
+}
+
+// A display that is named but cannot be reached ends Qt's start with a fatal
+// message and an abort; the user gets the same answer as with none at all.
+QtMessageHandler qtDefaultHandler = nullptr;
+void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) noDisplay();
+    if (qtDefaultHandler) qtDefaultHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!haveDisplay()) {
-        std::fputs(
-            "pelin: 画面がありません (no display). "
-            "Use pelin-convert to convert text files from the command line.\n",
-            stderr);
-        return 2;
-    }
+    if (!haveDisplay()) noDisplay();
+    qtDefaultHandler = qInstallMessageHandler(whileStarting);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qtDefaultHandler);
     QApplication::setApplicationName(QStringLiteral("pelin"));
     QApplication::setApplicationVersion(QString::fromLatin1(pelin::kVersion));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
