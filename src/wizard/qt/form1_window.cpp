@@ -1,9 +1,11 @@
 #include "wizard/qt/form1_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -80,6 +82,7 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
 }
 
 Form1Window::~Form1Window() {
+    QApplication::instance()->removeEventFilter(this);
     emit aboutToBeDestroyed(this);
     // The menus outlive the model by a moment: nothing may draw them from it.
     if (menus_) menus_->leaveWindow(*this);
@@ -88,9 +91,27 @@ Form1Window::~Form1Window() {
 
 void Form1Window::buildWidgets() {
     buildForm1Widgets(*background_);
-    auto* source = findChild<QLineEdit*>(QStringLiteral("txtHTML"));
-    source->setAcceptDrops(true);
-    source->installEventFilter(this);
+    sourceBox_ = findChild<QLineEdit*>(QStringLiteral("txtHTML"));
+    sourceBox_->setAcceptDrops(true);
+    // Files dropped on the source box, and Alt+F: "ファイル(&F)" and "次へ >(&F)"
+    // share it, which Qt would answer by turns (focus the button, then open the
+    // menu), so the key is looked at before any shortcut, wherever the focus is.
+    QApplication::instance()->installEventFilter(this);
+}
+
+bool Form1Window::takeAltF(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F || key->modifiers() != Qt::AltModifier || !isActiveWindow()) return false;
+    // While 次へ can be pressed, the wizard's main action takes the key;
+    // otherwise the menu bar has it alone.
+    Form1& model = form_.model();
+    if (!model.SubFoword.enabled || !model.SubFoword.visible) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();  // delivered as a key press instead of a shortcut
+        return true;
+    }
+    form_.binder().handle([&model] { model.SubFoword.click(); });
+    return true;
 }
 
 void Form1Window::bindControls() {
@@ -138,7 +159,10 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    if (watched->objectName() == QLatin1String("txtHTML")) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && takeAltF(event))
+        return true;
+    if (watched == sourceBox_) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDropEvent*>(event);
             if (drag->mimeData()->hasUrls() && drag->mimeData()->urls().first().isLocalFile()) {

@@ -10,6 +10,8 @@
 #include "wizard/qt/dropped_file_dialogs.h"
 #include "wizard/qt/menu_system.h"
 
+class QLineEdit;
+
 namespace pelin::wizard::qt {
 
 class Form1Window : public QMainWindow {
@@ -41,12 +43,15 @@ private:
     void buildWidgets();
     void bindControls();
     void showWindowState();
+    // Alt+F: 次へ while it can be pressed, the File menu otherwise.
+    bool takeAltF(QEvent* event);
 
     DroppedFileDialogs dialogs_;
     form::Services services_;
     MenuSystem* menus_;
     form::qt::BoundForm<Form1> form_;
     class Background* background_ = nullptr;
+    QLineEdit* sourceBox_ = nullptr;
 };
 
 }  // namespace pelin::wizard::qt

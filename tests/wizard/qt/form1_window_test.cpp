@@ -255,6 +255,30 @@ TEST_F(Form1WindowTest, AltVOnTheLastStepHandsThePageAddressToTheDesktopsOpener)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(Form1WindowTest, AltFPressesNextWhileItCanElseOpensTheFileMenu) {
+    dialogs.chooseFile(dir.write("notes.txt", "text"));
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    widget("txtHTML")->setFocus();
+    // Every press is one step on, the same each time.
+    for (int step = 2; step <= 4; ++step) {
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        EXPECT_EQ(window->model().CurrentStep, step);
+    }
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // On the last step 次へ is off: the key opens the File menu.
+    window->model().CurrentStep = 10;
+    window->model().SubFoword.enabled = false;
+    window->refresh();
+    QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+    for (int waited = 0; !QApplication::activePopupWidget() && waited < 2000; waited += 20) QTest::qWait(20);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnufile"));
+    QApplication::activePopupWidget()->close();
+}
+
 TEST_F(Form1WindowTest, NoWidgetReachesTheModelOnceItIsGone) {
     open();
     // The binder carries every input of the widgets to the model, which goes
