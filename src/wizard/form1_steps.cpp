@@ -1,6 +1,8 @@
 // The ten steps: Next, Back, Cancel and Top, the help texts, and the answers
 // copied into the settings record as each step is left.
+#include <exception>
 #include <new>
+#include <string>
 
 #include "form/messages.h"
 #include "text/codepage.h"
@@ -146,6 +148,13 @@ platform::Result<std::optional<engine::ConversionReport>> Form1::convert() {
     } catch (const std::bad_alloc&) {
         Text().swap(settings.HTMLLine);
         return platform::fileError(text::toPath(settings.HTMLCFile), platform::FileErrorKind::OutOfMemory);
+    } catch (const std::exception& e) {
+        // Whatever else a run throws is a failed conversion too, never the end
+        // of the program: the window and its answers stay.
+        Text().swap(settings.HTMLLine);
+        return platform::FileError{text::toPath(settings.HTMLCFile),
+                                   "変換中に思いがけないエラーが起きました (" + std::string(e.what()) + ")",
+                                   platform::FileErrorKind::Other};
     }
 }
 

@@ -1,5 +1,7 @@
 // The step machine: a whole run, Back, Cancel, Top, the destination check, the
 // answers copied as steps are left, and a conversion that fails.
+#include <stdexcept>
+
 #include "wizard/step_texts.h"
 #include "wizard/wizard_fixture.h"
 
@@ -257,6 +259,20 @@ TEST_F(StepsTest, FailedConversionWarnsStaysOnStepNineAndSavesNothing) {
     expectOnly(9);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_NE(messages.shown[1].prompt.find(text::fromPath(dir / "src.txt")), Text::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
+}
+
+TEST_F(StepsTest, AnythingARunThrowsIsAFailedConversionReported) {
+    auto& f = load(writeFile("src.txt", "text"));
+    f.conversionRunner = [](engine::ConversionSettings&) -> platform::Result<std::optional<engine::ConversionReport>> {
+        throw std::runtime_error("thread could not be started");
+    };
+    convertTo(dir / "page.htm");
+    expectOnly(9);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt,
+              u"HTMLファイルに変換できませんでした。\r\n" + text::fromPath(dir / "src.txt") +
+                  u"\r\n変換中に思いがけないエラーが起きました (thread could not be started)");
     EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
 }
 

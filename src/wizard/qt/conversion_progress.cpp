@@ -98,12 +98,23 @@ ConversionResult convertWithProgress(QWidget* parent, engine::ConversionSettings
     Run run;
     engine::ConversionSettings copy = settings;  // the run's own record: nothing of the window's is shared
     std::thread worker([&] { runHere(run, copy, convert); });
+    // Joined on every way out, the run first asked to stop: a thread left
+    // running would end the program, and it works on this frame's values.
+    struct Joined {
+        Run& run;
+        std::thread& worker;
+        ~Joined() {
+            if (!worker.joinable()) return;
+            run.stop = true;
+            worker.join();
+        }
+    } joined{run, worker};
     {
         std::unique_lock lock(run.mutex);
         run.finished.wait_for(lock, showAfter, [&] { return run.over; });
     }
     if (!run.isOver()) showProgress(parent, run, settings);
-    worker.join();
+    worker.join();  // the run is over
     if (run.error) std::rethrow_exception(run.error);
     settings.HTMLLine = std::move(copy.HTMLLine);
     return std::move(*run.result);
