@@ -1,9 +1,11 @@
 #include "notepad/qt/notepad_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 
 #include "form/qt/classic_look.h"
 #include "form/qt/qt_text.h"
@@ -33,6 +35,10 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
     setCentralWidget(editor_);  // always the whole client area
 
     form_.makeBinder(this).bind(model.controls(), menuBar());
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (!sessionMayEnd(session.allowsInteraction())) session.cancel();
+        session.release();
+    });
     resize(Form4::kClientWidth, Form4::kClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -48,6 +54,14 @@ void NotepadWindow::closeEvent(QCloseEvent* event) {
     form_.binder().handle([this, &mayClose] { mayClose = form_.model().Form_QueryUnload(); });
     if (mayClose) event->accept();
     else event->ignore();
+}
+
+bool NotepadWindow::sessionMayEnd(bool mayAsk) {
+    if (!form_.model().modified()) return true;
+    if (!mayAsk) return false;
+    bool mayEnd = false;
+    form_.binder().handle([this, &mayEnd] { mayEnd = form_.model().Form_QueryUnload(); });
+    return mayEnd;
 }
 
 void NotepadWindow::runCommand(form::MenuItem& item) {

@@ -27,6 +27,10 @@ public:
     bool open(TextView text, TextView file = {});
     // Runs a menu item's command as a click on it does.
     void runCommand(form::MenuItem& item);
+    // The desktop session is ending: unsaved edits are asked about as closing
+    // the window asks, when the session lets the program ask. False when the
+    // user keeps them (ｷｬﾝｾﾙ, or a save that failed): the session should wait.
+    bool sessionMayEnd(bool mayAsk);
 
 protected:
     // Unsaved edits are asked about first; ｷｬﾝｾﾙ keeps the window open.

@@ -204,6 +204,24 @@ TEST_F(NotepadWindowTest, ClosingWithUnsavedEditsAsksFirst) {
     EXPECT_EQ(TempDir::read(page), "page");
 }
 
+TEST_F(NotepadWindowTest, TheEndOfTheSessionAsksAboutUnsavedEditsAsClosingDoes) {
+    const auto page = dir.write("page.htm", "page");
+    window->open(u"page\r\n", text::fromPath(page));
+    EXPECT_TRUE(window->sessionMayEnd(false));  // nothing to lose
+    editor().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor(), "unsaved");
+
+    EXPECT_FALSE(window->sessionMayEnd(false));  // may not ask: the session waits
+    testing::whenModalOpens([](QWidget& modal) {
+        EXPECT_EQ(static_cast<QMessageBox&>(modal).text(), QStringLiteral("変更を保存しますか？"));
+        static_cast<QMessageBox&>(modal).button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window->sessionMayEnd(true));
+    testing::whenModalOpens([](QWidget& modal) { static_cast<QMessageBox&>(modal).button(QMessageBox::Yes)->click(); });
+    EXPECT_TRUE(window->sessionMayEnd(true));
+    EXPECT_EQ(TempDir::read(page), "page\r\nunsaved\r\n");
+}
+
 TEST(ProgramNotepad, OneWindowThatOutlivesTheMainWindow) {
     TempDir dir;
     const auto page = dir.write("page.htm", "");
