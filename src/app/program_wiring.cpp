@@ -34,6 +34,17 @@ void linkNotepad(notepad::qt::ProgramNotepad notepad, wizard::qt::Form1Window& w
 std::function<void()> characterDialogOf(wizard::qt::Form1Window& window, form::PictureLoader& pictures,
                                         settings::SettingsFile& ini, character::CharacterFolders folders) {
     QPointer<wizard::qt::Form1Window> main(&window);
+    // The dialog lives until it is closed, as every other window does: it
+    // leaves the main window when that goes, and its OK then changes nothing.
+    QObject::connect(&window, &wizard::qt::Form1Window::aboutToBeDestroyed, [](wizard::qt::Form1Window* gone) {
+        auto* dialog = gone->findChild<character::qt::CharacterDialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!dialog) return;
+        const bool shown = dialog->isVisible();
+        const QPoint at = dialog->pos();
+        dialog->setParent(nullptr, dialog->windowFlags());
+        dialog->move(at);
+        if (shown) dialog->show();
+    });
     return character::qt::characterDialogOpener(pictures, ini, std::move(folders), window,
                                                 [main](std::shared_ptr<form::Picture> picture) {
                                                     if (!main) return;

@@ -77,5 +77,19 @@ TEST_F(MainWindowLinks, OkInTheCharacterDialogGivesTheMainWindowItsPicture) {
     EXPECT_EQ(main->model().picture->width(), 40);
 }
 
+TEST_F(MainWindowLinks, TheCharacterDialogStaysWhenTheMainWindowCloses) {
+    characterDialogOf(*main, platform.pictures, ini, {program.path()})();
+    QPointer<character::qt::CharacterDialog> dialog = main->findChild<character::qt::CharacterDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    delete main.data();
+    ASSERT_FALSE(dialog.isNull());
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);  // nothing to give
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
+}
+
 }  // namespace
 }  // namespace pelin::app
