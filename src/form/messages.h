@@ -22,4 +22,10 @@ inline text::Text fileErrorMessage(text::TextView first, const platform::FileErr
     return out;
 }
 
+// The one question asked before a file is replaced, whether its name was typed
+// or chosen in a save dialog (a question with Yes and No).
+inline text::Text overwriteQuestion(text::TextView path) {
+    return text::Text(path) + u" は既に存在します。\r\n上書きしますか?";
+}
+
 }  // namespace pelin::form

@@ -152,8 +152,8 @@ bool Form1::takeTypedDestination() {
                                       form::kMbWarning, form::kProgramTitle);
             return false;
         }
-        if (services_.messageBox.show(typed + u" は既に存在します。\r\n上書きしますか?", form::kMbQuestion,
-                                      form::kProgramTitle) != form::kAnswerYes)
+        if (services_.messageBox.show(form::overwriteQuestion(typed), form::kMbQuestion, form::kProgramTitle) !=
+            form::kAnswerYes)
             return false;
     } else if (platform::Result<> creatable = platform::checkCanCreate(path); !creatable) {
         services_.messageBox.show(form::fileErrorMessage(kCannotSaveThere, creatable.error()), form::kMbWarning,

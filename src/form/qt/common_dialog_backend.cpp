@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "form/messages.h"
 #include "form/qt/file_filter.h"
+#include "form/qt/message_box.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::form::qt {
@@ -28,7 +30,8 @@ void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool
     fileDialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save) {
         fileDialog.setFileMode(QFileDialog::AnyFile);
-        fileDialog.setOption(QFileDialog::DontConfirmOverwrite, (dialog.Flags & kCdlOverwritePrompt) == 0);
+        // Replacing a file is asked by showSave, in the program's own words.
+        fileDialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         fileDialog.setDefaultSuffix(toQString(dialog.DefaultExt));
     } else {
         fileDialog.setFileMode((dialog.Flags & kCdlFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -57,10 +60,20 @@ void takeFileDialogResult(const QFileDialog& fileDialog, CommonDialog& dialog, b
 }
 
 bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
-    QFileDialog fileDialog(parent_.data());
-    prepareFileDialog(fileDialog, dialog, save, lastFolder_);
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
-    takeFileDialogResult(fileDialog, dialog, save);
+    CommonDialog chosen = dialog;
+    for (;;) {
+        QFileDialog fileDialog(parent_.data());
+        prepareFileDialog(fileDialog, chosen, save, lastFolder_);
+        if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
+        takeFileDialogResult(fileDialog, chosen, save);
+        const bool asks = save && (dialog.Flags & kCdlOverwritePrompt) && QFileInfo::exists(toQString(chosen.FileName));
+        // No: the dialog opens again where the user was, as a save dialog does.
+        if (!asks ||
+            QtMessageBox(parent_.data()).show(overwriteQuestion(chosen.FileName), kMbQuestion, kProgramTitle) ==
+                kAnswerYes)
+            break;
+    }
+    dialog = chosen;
     lastFolder_ = QFileInfo(toQString(dialog.FileName)).absolutePath();
     return true;
 }

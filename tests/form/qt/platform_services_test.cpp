@@ -5,6 +5,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "form/qt/classic_look.h"
 #include "form/qt/common_dialog_backend.h"
@@ -121,7 +123,7 @@ TEST(FileDialog, PreparedFromTheDialogProperties) {
     QFileDialog save;
     prepareFileDialog(save, dialog, true);
     EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));  // asked in the program's words
     EXPECT_EQ(save.defaultSuffix(), QStringLiteral("htm"));
     EXPECT_EQ(save.selectedNameFilter(), QStringLiteral("画像ファイル"));
     EXPECT_EQ(save.directory().absolutePath(), QDir::homePath());
@@ -168,6 +170,39 @@ TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
     const Text before = dialog.FileName;
     EXPECT_FALSE(dialog.ShowOpen());
     EXPECT_EQ(dialog.FileName, before);
+}
+
+TEST(FileDialog, ReplacingAChosenFileIsAskedAsForATypedOne) {
+    testing::TempDir dir;
+    const auto existing = dir.write("page.htm", "old");
+    QtCommonDialogBackend backend;
+    CommonDialog dialog(backend);
+    dialog.Flags = kCdlOverwritePrompt;
+    dialog.FileName = fromQString(fromPath(existing));
+    dialog.DefaultExt = u"htm";
+    QString asked;
+    bool reopened = false;
+    // The file dialog is accepted on the existing page, the question answered
+    // No, and the dialog that opens again is cancelled.
+    pelin::testing::whenModalOpens([&](QWidget& modal) {
+        static_cast<QDialog&>(modal).accept();
+        pelin::testing::whenModalOpens([&](QWidget& question) {
+            auto& box = dynamic_cast<QMessageBox&>(question);
+            asked = box.text();
+            EXPECT_EQ(box.windowTitle(), QStringLiteral("ぺりん"));
+            EXPECT_EQ(box.icon(), QMessageBox::Question);
+            box.button(QMessageBox::No)->click();
+            pelin::testing::whenModalOpens([&](QWidget& again) {
+                reopened = dynamic_cast<QFileDialog*>(&again) != nullptr;
+                static_cast<QDialog&>(again).reject();
+            });
+        });
+    });
+    EXPECT_FALSE(dialog.ShowSave());
+    EXPECT_EQ(asked,
+              fromPath(existing) + QStringLiteral(" は既に存在します。\r\n上書きしますか?").replace(u'\r', QString()));
+    EXPECT_TRUE(reopened);
+    EXPECT_EQ(dialog.FileName, fromQString(fromPath(existing)));
 }
 
 TEST(ColourDialog, ChosenColourAsNumberCancelReportsFalse) {
