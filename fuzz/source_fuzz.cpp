@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/engine_test_support.h"
-#include "engine/reference_body.h"
+#include "support/engine_answers.h"
+#include "support/reference_body.h"
 
 using namespace pelin;
 

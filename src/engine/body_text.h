@@ -9,7 +9,7 @@
 
 #include "engine/page_output.h"
 #include "platform/file_blocks.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::engine {
 

@@ -2,7 +2,7 @@
 // Every answer of the wizard that the page writer reads, in one record.
 #include <cstdint>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::engine {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::engine {
 

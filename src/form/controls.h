@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::form {
 

@@ -2,7 +2,7 @@
 // What every window's messages share: the program's title on warnings and
 // questions, and the wording of a file that could not be read or written.
 #include "platform/result.h"
-#include "text/codepage.h"
+#include "text/text.h"
 #include "text/textfile.h"
 
 namespace pelin::form {

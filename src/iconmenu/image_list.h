@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "form/controls.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::iconmenu {
 

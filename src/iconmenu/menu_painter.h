@@ -4,7 +4,7 @@
 // which stay set between calls as on a device context.
 #include <cstdint>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::iconmenu {
 

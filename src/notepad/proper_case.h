@@ -3,7 +3,7 @@
 // 932: ASCII, full-width Latin, Greek, Cyrillic, Roman numerals), without a
 // locale library: every such alphabet pairs its capitals and small letters by a
 // fixed offset, so a few ranges describe them all.
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::notepad {
 

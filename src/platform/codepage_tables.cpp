@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/codepage.h"
+#include "platform/cp932_conversion.h"
 #include "platform/codepage_system.h"
 
 static_assert(std::endian::native == std::endian::little, "UTF-16LE is used as the host's char16_t");

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::settings {
 

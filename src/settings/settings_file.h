@@ -6,7 +6,7 @@
 #include <span>
 
 #include "platform/files.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::settings {
 

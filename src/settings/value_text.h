@@ -18,7 +18,7 @@
 // unknown escape, or a "\" at the very end, reads as itself.
 #include <cstddef>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::settings {
 

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <vector>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::shell {
 

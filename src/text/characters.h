@@ -4,7 +4,7 @@
 // walks, cuts or names characters must keep such a pair together.
 #include <cstddef>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

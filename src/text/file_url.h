@@ -2,7 +2,7 @@
 // The "file:" address of a file, as a browser or the desktop's opener takes it.
 #include <filesystem>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

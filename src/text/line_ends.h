@@ -4,7 +4,7 @@
 // a lone CR or a lone LF.
 #include <cstddef>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

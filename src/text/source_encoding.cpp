@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 namespace {

@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "platform/files.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 
-// Reads a code page 932 text file (every byte kept, see codepage.h) of at most
+// Reads a code page 932 text file (every byte kept, see text.h) of at most
 // `maxBytes`: such files are read whole to be shown or edited.
 platform::Result<Text> readCp932File(const std::filesystem::path& path,
                                      std::uintmax_t maxBytes = platform::kMaxShownFileBytes);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 

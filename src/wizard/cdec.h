@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::wizard::cdec {
 

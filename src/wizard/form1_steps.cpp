@@ -5,7 +5,7 @@
 #include <string>
 
 #include "form/messages.h"
-#include "text/codepage.h"
+#include "text/text.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
 #include "wizard/step_texts.h"

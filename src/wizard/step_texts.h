@@ -1,7 +1,7 @@
 #pragma once
 // The window's title, the help texts shown for each step, and the texts of the
 // first step.
-#include "text/codepage.h"
+#include "text/text.h"
 #include "version.h"
 
 namespace pelin::wizard {

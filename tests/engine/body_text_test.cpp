@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "engine_test_support.h"
-#include "reference_body.h"
+#include "support/engine_answers.h"
+#include "support/reference_body.h"
 
 namespace pelin::engine {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine_test_support.h"
+#include "support/engine_answers.h"
 #include "support/temp_dir.h"
 #include "text/numbers.h"
 #include "text/textfile.h"

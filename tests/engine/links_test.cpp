@@ -6,8 +6,8 @@
 #include <random>
 
 #include "engine/conversion_run.h"
-#include "engine_test_support.h"
-#include "reference_body.h"
+#include "support/engine_answers.h"
+#include "support/reference_body.h"
 
 namespace pelin::engine {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_run.h"
-#include "engine_test_support.h"
+#include "support/engine_answers.h"
 
 namespace pelin::engine {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "iconmenu/image_list.h"
 #include "iconmenu/menu_painter.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::iconmenu {
 

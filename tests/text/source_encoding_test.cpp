@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/sample_text.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::text {
 namespace {

@@ -4,7 +4,7 @@
 #include "engine/body_text.h"
 #include "engine/conversion_settings.h"
 #include "platform/file_blocks.h"
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::engine::testing {
 

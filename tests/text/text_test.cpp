@@ -1,4 +1,4 @@
-#include "text/codepage.h"
+#include "text/text.h"
 
 #include <gtest/gtest.h>
 

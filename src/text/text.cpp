@@ -1,8 +1,8 @@
-#include "text/codepage.h"
+#include "text/text.h"
 
 #include <cstdint>
 
-#include "platform/codepage.h"
+#include "platform/cp932_conversion.h"
 #include "text/characters.h"
 #include "text/line_ends.h"
 

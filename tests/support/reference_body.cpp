@@ -1,4 +1,4 @@
-#include "reference_body.h"
+#include "support/reference_body.h"
 
 #include <algorithm>
 #include <optional>
