@@ -1,12 +1,12 @@
 # Installing the desktop program and packaging it as a .deb.
 #
-# The program folder goes to <prefix>/lib/pelin as one piece (the program looks
-# for its readme and characters beside itself; pelin and pelin-convert are put
-# there, each with its link in <prefix>/bin, by pelin_program), and the desktop
-# entry and icons go where desktops look.
+# pelin and pelin-convert go to <prefix>/lib/pelin, each with its link in
+# <prefix>/bin (pelin_program); the readme and the characters, the same on every
+# machine, to <prefix>/share/pelin, where the installed program looks for them;
+# the desktop entry and icons where desktops look.
 install(FILES ${PELIN_PROGRAM_DIR}/readme.txt ${PELIN_PROGRAM_DIR}/pelin-blue.pcf
               ${PELIN_PROGRAM_DIR}/pelin-pink.pcf
-        DESTINATION ${PELIN_INSTALL_FOLDER} COMPONENT pelin)
+        DESTINATION ${PELIN_DATA_FOLDER} COMPONENT pelin)
 
 install(FILES ${PROJECT_SOURCE_DIR}/assets/pelin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
         COMPONENT pelin)
