@@ -93,8 +93,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # files or what editors and fuzzing leave behind.
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME pelin-${PROJECT_VERSION})
+# (Patterns match a dot as "[.]": CPack reads them back from a file of its own,
+# where a backslash would have to be doubled once more.)
 set(CPACK_SOURCE_IGNORE_FILES
-    "/\\.git/" "/\\.git$" "/\\.cache/" "/build[^/]*/" "/out/" "/screenshots/" "/fuzz/corpus-[^/]*/"
-    "/crash-[^/]*$" "/leak-[^/]*$" "/timeout-[^/]*$" "\\.swp$" "~$" "/compile_commands\\.json$")
+    "/[.]git/" "/[.]git$" "/[.]cache/" "/build[^/]*/" "/out/" "/screenshots/" "/fuzz/corpus-[^/]*/"
+    "/crash-[^/]*$" "/leak-[^/]*$" "/timeout-[^/]*$" "[.]swp$" "~$" "/compile_commands[.]json$")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PelinCPackOptions.cmake)
 include(CPack)
