@@ -1,9 +1,14 @@
 # The program folder: pelin and pelin-convert are built side by side into
 # PELIN_PROGRAM_DIR and installed side by side into <prefix>/lib/pelin, so that
 # both find the same "Pelin.ini" beside themselves; each has a relative symbolic
-# link in <prefix>/bin.
+# link in <prefix>/bin. In the build, the readme and the characters lie in the
+# program folder too; installed, they go to <prefix>/share/pelin (the same on
+# every machine), which the program finds by PELIN_DATA_FROM_PROGRAM, the path
+# from its own folder there.
 set(PELIN_PROGRAM_DIR ${PROJECT_BINARY_DIR}/program)
 set(PELIN_INSTALL_FOLDER lib/pelin)
+set(PELIN_DATA_FOLDER ${CMAKE_INSTALL_DATADIR}/pelin)
+file(RELATIVE_PATH PELIN_DATA_FROM_PROGRAM /prefix/${PELIN_INSTALL_FOLDER} /prefix/${PELIN_DATA_FOLDER})
 
 # pelin_program(TARGET COMPONENT): builds TARGET into the program folder and
 # installs it there as part of COMPONENT, with its link in bin.

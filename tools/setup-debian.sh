@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, the packages that building, running and testing Pelin
-# need; only what is missing, without questions. Needs root (or sudo).
+# on Linux need, and any further packages named on the command line
+# (tools/setup-ci.sh names those of CI's other stages); only what is missing,
+# without questions, showing what apt does. Needs root (or sudo).
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
   googletest libgtest-dev libgmock-dev
-  clang libclang-rt-dev clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n
-  xvfb xauth fonts-noto-cjk imagemagick
-  g++-mingw-w64-x86-64-posix wine64
+  xvfb xauth fonts-noto-cjk file
+  "$@"
 )
 
 missing=()
@@ -21,6 +22,7 @@ done
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing what Pelin needs and this machine lacks: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"

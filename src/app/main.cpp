@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/program_wiring.h"
 #include "app/qt_texts.h"
@@ -57,12 +58,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(true);
 
     pelin::app::ProgramContext context;
-    context.programFolder = pelin::platform::programFolder();
-    context.settingsFolder = pelin::settings::chooseSettingsFolder(context.programFolder);
+    const std::filesystem::path programFolder = pelin::platform::programFolder();
+    context.dataFolder = pelin::settings::chooseDataFolder(programFolder);
+    context.settingsFolder = pelin::settings::chooseSettingsFolder(programFolder);
     // Made now so that the first save has somewhere to go; a folder that cannot
     // be made is reported by that save.
     pelin::settings::createSettingsFolder(context.settingsFolder);
-    context.userCharacterFolder = pelin::settings::chooseUserCharacterFolder(context.programFolder);
+    context.userCharacterFolder = pelin::settings::chooseUserCharacterFolder(context.dataFolder);
 
     auto* splash = new pelin::app::SplashWindow([&context] { pelin::app::showMainWindow(context); });
     splash->show();

@@ -57,11 +57,11 @@ QWidget* showMainWindow(ProgramContext& context) {
     if (!context.ini) context.ini = std::make_unique<settings::SettingsFile>(context.settingsFolder);
     ProgramServices& platform = context.platform;
     form::Services services = platform.services();
-    auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.programFolder, false}, &iconMenus());
+    auto* window = new wizard::qt::Form1Window(services, *context.ini, {context.dataFolder, false}, &iconMenus());
     platform.setParentWindow(window);
     linkNotepad(platform.notepad, *window);
-    platform.windows.characterDialog = characterDialogOf(*window, platform.pictures, *context.ini,
-                                                         {context.programFolder, context.userCharacterFolder});
+    platform.windows.characterDialog =
+        characterDialogOf(*window, platform.pictures, *context.ini, {context.dataFolder, context.userCharacterFolder});
     window->Form_Load();
     window->show();
     return window;

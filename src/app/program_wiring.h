@@ -44,7 +44,7 @@ struct ProgramServices {
 };
 
 struct ProgramContext {
-    std::filesystem::path programFolder;        // the readme and the characters
+    std::filesystem::path dataFolder;           // the readme and the characters
     std::filesystem::path settingsFolder;       // "Pelin.ini"
     std::filesystem::path userCharacterFolder;  // the user's own characters; empty for none
     ProgramServices platform;

@@ -27,9 +27,18 @@ std::filesystem::path userSettingsFolder() { return platform::userConfigFolder()
 
 std::filesystem::path userDataFolder() { return platform::userDataFolder() / "pelin"; }
 
-std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
+std::filesystem::path installedDataFromProgram() { return PELIN_DATA_FROM_PROGRAM; }
+
+std::filesystem::path chooseDataFolder(const std::filesystem::path& programFolder,
+                                       const std::filesystem::path& installedData) {
+    std::error_code error;
+    const std::filesystem::path installed = (programFolder / installedData).lexically_normal();
+    return std::filesystem::is_regular_file(installed / "readme.txt", error) ? installed : programFolder;
+}
+
+std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& dataFolder,
                                                 const std::filesystem::path& userFolder) {
-    return canCreateFilesIn(programFolder) ? std::filesystem::path() : userFolder;
+    return canCreateFilesIn(dataFolder) ? std::filesystem::path() : userFolder;
 }
 
 std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programFolder,

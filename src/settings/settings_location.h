@@ -7,6 +7,10 @@
 
 namespace pelin::settings {
 
+// Where an installed program's data folder lies, relative to the program's folder;
+// the build sets it from the install layout.
+std::filesystem::path installedDataFromProgram();
+
 // True when a file can be created in `folder` (tried, not guessed from modes:
 // access rules, read-only mounts and the user's own rights all count).
 bool canCreateFilesIn(const std::filesystem::path& folder);
@@ -26,14 +30,24 @@ std::filesystem::path chooseSettingsFolder(const std::filesystem::path& programF
 // answers there. False when it could not; the first save then reports why.
 bool createSettingsFolder(const std::filesystem::path& folder);
 
+// Where the files the program comes with (its readme and characters) lie for the
+// program in `programFolder`. An installed program finds them in the system's
+// folder for data that is the same on every machine: `installedData`, relative to
+// the program's folder (<prefix>/share/pelin beside <prefix>/lib/pelin), known by
+// the readme in it. A program run from the folder it was built into, or copied
+// with its files, has them beside itself.
+std::filesystem::path chooseDataFolder(const std::filesystem::path& programFolder,
+                                       const std::filesystem::path& installedData = installedDataFromProgram());
+
 // The user's data folder for the program, where a user adds character files:
 // $XDG_DATA_HOME/pelin, or ~/.local/share/pelin when that is unset or not an
 // absolute path.
 std::filesystem::path userDataFolder();
 
 // Where characters are also looked for: `userFolder` when files cannot be created
-// in `programFolder` (so the user could add none there), else none (empty).
-std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& programFolder,
+// in `dataFolder`, the folder of the program's own characters (so the user could
+// add none there), else none (empty).
+std::filesystem::path chooseUserCharacterFolder(const std::filesystem::path& dataFolder,
                                                 const std::filesystem::path& userFolder = userDataFolder());
 
 }  // namespace pelin::settings

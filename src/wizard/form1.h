@@ -42,6 +42,8 @@ using text::TextView;
 // What the window is built with. With `keepSettingsFile` the window reads the
 // settings file but never writes it (the command-line converter).
 struct Form1Options {
+    // The folder of the files the program comes with: the readme and the
+    // characters (settings::chooseDataFolder).
     std::filesystem::path programFolder;
     bool keepSettingsFile = false;
     // The window system's menus and this window's handle there; without them

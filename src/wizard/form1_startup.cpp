@@ -2,6 +2,9 @@
 // for a text file at once. Each step stands on its own; one that cannot be done
 // (a missing key, a text that is no number, a picture that does not load) is
 // skipped and the next one runs.
+#include <filesystem>
+#include <system_error>
+
 #include "text/textfile.h"
 #include "wizard/form1.h"
 #include "wizard/step_texts.h"
@@ -53,7 +56,16 @@ void Form1::attachIconMenus() {
 
 void Form1::loadCharacter() {
     const Text path = readSetting(settings::kSectionData, settings::kKeyCharacter);
-    if (!path.empty()) picture = services_.pictures.load(text::toPath(path));
+    if (path.empty()) return;
+    const std::filesystem::path saved = text::toPath(path);
+    picture = services_.pictures.load(saved);
+    // A character that came with the program, saved where an earlier install
+    // kept it (beside the program, before its files went to a data folder of
+    // their own), is found by its name where the program's files are now.
+    std::error_code error;
+    if (!picture && !std::filesystem::exists(saved, error) && saved.has_filename() &&
+        std::filesystem::exists(options_.programFolder / saved.filename(), error))
+        picture = services_.pictures.load(options_.programFolder / saved.filename());
 }
 
 void Form1::applySaveMode() {

@@ -38,6 +38,23 @@ TEST(SettingsLocation, UserCharactersOnlyWhereTheProgramFolderTakesNoFiles) {
     EXPECT_EQ(chooseUserCharacterFolder(user.write("pelin", "not a folder"), user.path()), user.path());
 }
 
+TEST(SettingsLocation, AnInstalledProgramsFilesLieInTheSharedDataFolderElseBesideIt) {
+    testing::TempDir prefix;
+    const auto program = prefix / "lib" / "pelin";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(prefix / "share" / "pelin");
+    // A folder without the readme is none of the program's (the user's own
+    // characters may lie in a folder of that name).
+    EXPECT_EQ(chooseDataFolder(program), program);
+    prefix.write("share/pelin/readme.txt", "readme");
+    // The path the build sets matches where the install puts the files.
+    EXPECT_EQ(chooseDataFolder(program), prefix / "share" / "pelin");
+    // A program copied with its files, or run where it was built, keeps them beside itself.
+    testing::TempDir folder;
+    folder.write("readme.txt", "readme");
+    EXPECT_EQ(chooseDataFolder(folder.path()), folder.path());
+}
+
 #ifdef _WIN32
 TEST(SettingsLocation, UserFolderIsPelinInTheUsersApplicationData) {
     testing::TempDir roaming;

@@ -169,5 +169,19 @@ TEST_F(StartupTest, ACharacterThatCannotBeLoadedLeavesNoPicture) {
     EXPECT_EQ(pictures.asked[0], dir / "broken.pcf");
 }
 
+TEST_F(StartupTest, ACharacterSavedWhereAnEarlierInstallKeptItIsFoundWhereTheProgramsFilesAreNow) {
+    writeFile("pelin-pink.pcf", "PIC");
+    const std::filesystem::path earlier = dir / "lib" / "pelin" / "pelin-pink.pcf";
+    writeIni({}, earlier.string());
+    EXPECT_NE(load().picture, nullptr);
+    EXPECT_EQ(pictures.asked, (std::vector<std::filesystem::path>{earlier, dir / "pelin-pink.pcf"}));
+
+    // A user's own character that is gone is not stood in for by another of a different name.
+    pictures.asked.clear();
+    writeIni({}, (dir / "lib" / "mine.pcf").string());
+    EXPECT_EQ(load().picture, nullptr);
+    EXPECT_EQ(pictures.asked.size(), 1u);
+}
+
 }  // namespace
 }  // namespace pelin::testing

@@ -22,6 +22,8 @@
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/message_box.h"
 #include "form/qt/platform_services.h"
+#include "notepad/qt/notepad_window.h"
+#include "notepad/qt/program_notepad.h"
 #include "support/fakes.h"
 #include "support/qt_test_support.h"
 #include "support/temp_dir.h"
@@ -104,9 +106,13 @@ int main(int argc, char** argv) {
     model.txtTitle.setText(u"ぺりんの日記");
     model.DCheck1.setValue(1);
     model.DCheck2.setValue(1);
-    model.Combo31.setListIndex(5);  // the longest transition
+    model.Combo31.setListIndex(5);   // the longest transition
+    dialogs.chooseColour(0xCC6600);  // the hover colour, as the colour dialog gives it (BGR)
+    model.DLinkColor.click();
     model.CText1.setText(u"333366");
     model.CText2.setText(u"0066CC");
+    model.CText3.setText(u"CC3300");
+    model.CText4.setText(u"663399");
     model.CText5.setText(u"FFF8F0");
     model.txtTOPM.setText(u"10");
     model.Comment81.setValue(1);
@@ -131,6 +137,14 @@ int main(int argc, char** argv) {
     model.SubFoword.click();
     window.refresh();
     save(window, QStringLiteral("10-step-after-conversion"));
+
+    // The page in the notepad, as the button after the conversion opens it.
+    model.EditBottan.click();
+    pelin::form::qt::QtCommonDialogBackend notepadDialogs;
+    pelin::notepad::qt::ProgramNotepad notepad(notepadDialogs);
+    notepad.show(windows.notepad.back(), windows.notepadFiles.back());
+    save(*notepad.window(), QStringLiteral("23-notepad"));
+    notepad.window()->hide();
 
     // The menus, each open with an item selected: File with a picture, Option
     // with the checked save mode, Help on a disabled item and on a plain one.
