@@ -1,7 +1,7 @@
 #!/bin/sh
 # wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]: runs a Windows program of the build
-# under Wine in the prefix PREFIX (created on first use), without a display. The
-# cross build's tests run through it.
+# under Wine in the prefix PREFIX (created on first use), without a display, and
+# ends with the program's status. The cross build's tests run through it.
 set -e
 WINEPREFIX=$1
 shift
@@ -34,6 +34,20 @@ server() {
     done
 }
 
+# A Wine program that ended badly without a word is run once more under Wine's
+# error channels, their output after a note on standard error; the first status
+# stands. Into a file first, as what Wine starts in that run may outlive it.
+explain() {
+    status=$1 name=$2
+    shift 2
+    echo "wine-run.sh: $name ended with status $status and printed nothing; once more with WINEDEBUG=err+all:" >&2
+    WINEDEBUG=err+all "$wine" "$@" >"$work/explained" 2>&1 </dev/null || true
+    cat "$work/explained" >&2
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 exec 9>>"$WINEPREFIX.lock"
 flock 9
 pid=$(server)
@@ -48,10 +62,18 @@ if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lastin
     "$wine" cmd /c exit >>"$log" 2>&1 </dev/null 9>&- || status=$?
     if [ $status -ne 0 ]; then
         cat "$log" >&2
+        [ -s "$log" ] || explain $status "starting the Wine session" cmd /c exit
         exit $status
     fi
 fi
 touch "$session"
 exec 9>&-
 
-exec "$wine" "$@"
+# The program's output passes straight on, and a copy tells whether it printed
+# anything.
+status=0
+{ { { "$wine" "$@" || echo $? >"$work/status"; } 2>&1 >&3 3>&- | tee "$work/err" >&2; } 3>&1 | tee "$work/out"; } ||
+    true
+[ ! -e "$work/status" ] || status=$(cat "$work/status")
+if [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then explain "$status" "$1" "$@"; fi
+exit "$status"
