@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::convert {
 

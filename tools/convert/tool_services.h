@@ -39,6 +39,7 @@ class NoShell : public form::Shell {
 public:
     void showFileProperties(text::TextView) override {}
     bool showInternetOptions() override { return false; }
+    void openInBrowser(text::TextView, std::function<void(text::Text)>) override {}
 };
 
 class NoWindows : public form::WindowService {

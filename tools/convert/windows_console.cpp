@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "text/codepage.h"
+#include "text/text.h"
 
 namespace pelin::convert {
 namespace {
