@@ -39,7 +39,7 @@ TEST(ConversionRun, FirstWorkedExampleByteForByte) {
         "\r\n"
         "</HEAD>\r\n"
         "\r\n"
-        "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND= "
+        "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF "
         "TOPMARGIN=0 LEFTMARGIN=0>\r\n"
         "<BASEFONT SIZE=3>\r\n"
         "こんにちは<BR>\r\n"

@@ -29,17 +29,56 @@ TEST(PageWriter, HeadStartTagFollowsTheLanguage) {
     }
 }
 
-TEST(PageWriter, EmptyAnswersLeaveTheFixedTextAroundThem) {
+TEST(PageWriter, EmptyColoursAndPictureAreLeftOutForTheBrowsersOwn) {
+    // The answers of a first start, with the hover effect on.
     ConversionSettings s;
-    s.FixedBg = 0;
+    s.Charset = u"Shift_JIS";
+    s.BASEFont = 3;
+    s.BR = u"True";
+    s.P = u"False";
     s.HoverOn = 1;
-    std::string html = page(s, "");
-    EXPECT_EQ(html.find("Description"), std::string::npos);
-    EXPECT_NE(html.find("<META NAME=Keyword CONTENT=>\r\n"), std::string::npos);
-    EXPECT_NE(html.find("color:#}\r\n"), std::string::npos);
-    EXPECT_NE(html.find("<BODY TEXT=# LINK=# ALINK=# VLINK=# BGCOLOR=# BACKGROUND= TOPMARGIN=0 LEFTMARGIN=0>\r\n"),
+    EXPECT_EQ(page(s, "a\r\n"),
+              "<HTML><HEAD>\r\n"
+              "<TITLE></TITLE>\r\n"
+              "\r\n"
+              "<META NAME=Keyword CONTENT=>\r\n"
+              "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"
+              "<META NAME=GENERATOR CONTENT=ろぷら工房 >\r\n"
+              "\r\n"
+              "<STYLE type=text/css><!--\r\n"
+              "A:hover { text-decoration:underline; font-weight:bold}\r\n"
+              "--></STYLE>\r\n"
+              "</HEAD>\r\n"
+              "\r\n"
+              "<BODY TOPMARGIN=0 LEFTMARGIN=0>\r\n"
+              "<BASEFONT SIZE=3>\r\n"
+              "a<BR>\r\n"
+              "\r\n"
+              "</BODY></HTML>\r\n"
+              "\r\n");
+    // Any colour given is written, the others still left out.
+    s.BgColor = u"FFFFCC";
+    s.Bodyground = u"bg.gif";
+    EXPECT_NE(page(s, "").find("<BODY BGCOLOR=#FFFFCC BACKGROUND=bg.gif TOPMARGIN=0 LEFTMARGIN=0>\r\n"),
               std::string::npos);
-    EXPECT_NE(html.find("<BASEFONT SIZE=0>"), std::string::npos);
+}
+
+TEST(PageWriter, TypedValuesThatABrowserWouldSplitAreQuoted) {
+    auto s = plainAnswers();
+    s.WebMidashi = u"旅の \"記録\"";
+    s.HTMLKeyword01 = u"日記 旅行";
+    s.CSSLink = u"my style.css";
+    s.Bodyfont = u"FF 00";
+    s.Bodyground = u"a=b.gif";
+    const std::string html = page(s, "");
+    EXPECT_NE(html.find("<META NAME=Description CONTENT=\"旅の &quot;記録&quot;\">\r\n"
+                        "<META NAME=Keyword CONTENT=\"日記 旅行\">\r\n"
+                        "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"),
+              std::string::npos);
+    EXPECT_NE(html.find("<LINK REL=stylesheet HREF=\"my style.css\">\r\n"), std::string::npos);
+    EXPECT_NE(html.find("<BODY TEXT=\"#FF 00\" LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF "
+                        "BACKGROUND=\"a=b.gif\" TOPMARGIN=0 LEFTMARGIN=0>"),
+              std::string::npos);
 }
 
 TEST(PageWriter, GreyedFixedBackgroundWritesNoBodyTag) {

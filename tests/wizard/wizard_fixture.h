@@ -139,7 +139,7 @@ inline const char* const kFirstExamplePage =
     "<HTML LANG=ja><HEAD>\r\n<TITLE>サンプル</TITLE>\r\n\r\n<META NAME=Keyword CONTENT=テスト>\r\n"
     "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"
     "<META NAME=GENERATOR CONTENT=ろぷら工房 >\r\n\r\n</HEAD>\r\n\r\n"
-    "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND= TOPMARGIN=0 "
+    "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF TOPMARGIN=0 "
     "LEFTMARGIN=0>\r\n<BASEFONT SIZE=3>\r\nこんにちは<BR>\r\nA&amp;B &times;2<BR>\r\n\r\n</BODY></HTML>\r\n\r\n";
 
 // The second worked example, with every optional block on.
