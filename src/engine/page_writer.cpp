@@ -111,8 +111,8 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     PageOutput out(write);
     out.putText(s.HTMLLine);
     const Links links{.web = s.URLLink == 1, .mail = s.MailLink == 1};
-    const platform::Result<Completion> body =
-        writeBody(source, lineBreakMode(s.BR, s.P), pass, links, out, progress, blockSize);
+    const platform::Result<Completion> body = writeBody(
+        source, lineBreakMode(s.BR, s.P), CharacterPass(pass, s.AngleBrackets == 1), links, out, progress, blockSize);
     if (!body) return body.error();
     if (*body == Completion::Stopped) return std::optional<std::uint64_t>();
 

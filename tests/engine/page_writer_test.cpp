@@ -81,6 +81,55 @@ TEST(PageWriter, TypedValuesThatABrowserWouldSplitAreQuoted) {
               std::string::npos);
 }
 
+// The body of a page in code page 932, whole: from the BASEFONT line to the end.
+std::string bodyOf(const std::string& html) {
+    const std::size_t start = html.find("<BASEFONT SIZE=3>\r\n");
+    return start == std::string::npos ? html : html.substr(start + 19);
+}
+
+TEST(PageWriter, SourceWithoutAnyCrEndsItsLinesAtLf) {
+    auto s = plainAnswers();
+    const std::string utf8 =
+        "\xEF\xBB\xBF"
+        "日本\n\n語\n";
+    for (const std::string& source : {sjis("日本\n\n語\n"), utf8}) {
+        EXPECT_EQ(bodyOf(page(s, source)), "日本<BR>\r\n<BR>\r\n語<BR>\r\n\r\n</BODY></HTML>\r\n\r\n");
+    }
+    // One CR anywhere, even past the first block, and a lone LF stays in its line.
+    std::string mixed = "a\nb\nc\nd\ne\nf\ng\r\n";
+    std::string bytes;
+    testing::MemorySource source(mixed);
+    ASSERT_TRUE(writePage(
+                    s, source, [&](std::string_view chunk) { bytes.append(chunk); }, {}, 8)
+                    .ok());
+    EXPECT_EQ(bodyOf(bytes), "a\nb\nc\nd\ne\nf\ng<BR>\r\n\r\n</BODY></HTML>\r\n\r\n");
+}
+
+TEST(PageWriter, AngleBracketsOfTheBodyShowAsCharactersWhenAsked) {
+    auto s = plainAnswers();  // with the special-character pass
+    s.WebTitle = u"<i>T</i>";
+    s.AngleBrackets = 1;
+    s.URLLink = 1;
+    s.MailLink = 1;
+    const std::string line = "#include <errno.h> & <http://a.jp/> <foo@example.jp>";
+    const std::string shown =
+        "#include &lt;errno.h&gt; &amp; &lt;<A HREF=\"http://a.jp/\">http://a.jp/</A>&gt; "
+        "&lt;<A HREF=\"mailto:foo@example.jp\">foo@example.jp</A>&gt;";
+    const std::string utf8 = "\xEF\xBB\xBF" + line + "\r\n";
+    for (const std::string& source : {line + "\r\n", utf8}) {
+        const std::string html = page(s, source);
+        EXPECT_NE(html.find("<TITLE><i>T</i></TITLE>"), std::string::npos);  // the head is not the body
+        EXPECT_EQ(bodyOf(html), shown + "<BR>\r\n\r\n</BODY></HTML>\r\n\r\n");
+    }
+    s.SpecialFont = 0;
+    s.BR = u"False";
+    EXPECT_EQ(bodyOf(page(s, "<b>\r\n")), "<PRE>\r\n&lt;b&gt;\r\n</PRE>\r\n\r\n</BODY></HTML>\r\n\r\n");
+    s.P = u"True";
+    s.CommentOn = 1;
+    s.Comment = u"<b>";
+    EXPECT_EQ(bodyOf(page(s, "<b>\r\n")), "&lt;b&gt;<P>\r\n\r\n<!--\r\n<b>\r\n-->\r\n\r\n</BODY></HTML>\r\n\r\n");
+}
+
 TEST(PageWriter, GreyedFixedBackgroundWritesNoBodyTag) {
     auto s = plainAnswers();
     s.FixedBg = 2;
