@@ -103,6 +103,7 @@ void Form1::registerControls() {
     add(K::CheckBox, Mail61, &Frame6);
 
     add(K::CheckBox, Option71, &Frame7);
+    add(K::CheckBox, Option72, &Frame7);
 
     add(K::CheckBox, Comment81, &Frame8);
     add(K::TextBox, txtComment, &Frame8);

@@ -109,6 +109,7 @@ void Form1::finishConversion() {
     settings.CommentOn = Comment81.value;
     settings.URLLink = URL61.value;
     settings.MailLink = Mail61.value;
+    settings.AngleBrackets = Option72.value;
 
     platform::Result<std::optional<engine::ConversionReport>> report = convert();
     lastConversionError.reset();

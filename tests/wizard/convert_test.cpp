@@ -153,6 +153,17 @@ TEST_F(ConvertTest, ASettingsFileThatCannotBeReadIsAnErrorNotAFirstStart) {
     EXPECT_FALSE(std::filesystem::exists(dir / "a.htm"));
 }
 
+// Step 7's second box, saved or given for the run, reaches the body; a
+// settings file without it leaves markup typed in the text as markup.
+TEST_F(ConvertTest, AngleBracketsShowAsTypedWhenAsked) {
+    writeSettings("first.ini", firstExampleKeys());
+    writeFile("code.txt", "#include <errno.h>\r\n");
+    EXPECT_EQ(runProgram("--settings first.ini code.txt markup.htm").status, 0);
+    EXPECT_NE(readBytes(dir / "markup.htm").find("\r\n#include <errno.h><BR>\r\n"), std::string::npos);
+    EXPECT_EQ(runProgram("--settings first.ini --set option72s=1 code.txt shown.htm").status, 0);
+    EXPECT_NE(readBytes(dir / "shown.htm").find("\r\n#include &lt;errno.h&gt;<BR>\r\n"), std::string::npos);
+}
+
 TEST_F(ConvertTest, SetReplacesASavedAnswerForThisRunAlone) {
     writeSettings("first.ini", firstExampleKeys());
     writeFile("one.txt", kFirstExampleSource);
