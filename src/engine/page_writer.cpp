@@ -108,7 +108,7 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     appendBody(doc, s);
     if (s.BQuote == 1) doc << u"<BLOCKQUOTE>" << CRLF << CRLF;
 
-    PageOutput out(write);
+    PageOutput out(write, text::pageCharsetOf(s.Charset));
     out.putText(s.HTMLLine);
     const Links links{.web = s.URLLink == 1, .mail = s.MailLink == 1};
     const platform::Result<Completion> body = writeBody(
@@ -125,7 +125,7 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     tail << u"</BODY></HTML>" << CRLF;
     out.putText(end);
     out.put("\r\n", 0);  // the file's last line end, which the document does not hold
-    out.flush();
+    out.finish();
     return std::optional(out.units());
 }
 

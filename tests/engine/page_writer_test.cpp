@@ -2,6 +2,7 @@
 
 #include "engine/conversion_run.h"
 #include "engine_test_support.h"
+#include "text/page_charset.h"
 
 namespace pelin::engine {
 namespace {
@@ -128,6 +129,49 @@ TEST(PageWriter, AngleBracketsOfTheBodyShowAsCharactersWhenAsked) {
     s.CommentOn = 1;
     s.Comment = u"<b>";
     EXPECT_EQ(bodyOf(page(s, "<b>\r\n")), "&lt;b&gt;<P>\r\n\r\n<!--\r\n<b>\r\n-->\r\n\r\n</BODY></HTML>\r\n\r\n");
+}
+
+// Where each line of an ISO-2022-JP page ends, and where it ends: in ASCII.
+bool everyLineEndsInAscii(std::string_view bytes) {
+    for (std::size_t end = 0; (end = bytes.find_first_of("\r\n", end)) != std::string_view::npos; ++end) {
+        const std::size_t jis = bytes.rfind("\x1B$B", end);
+        if (jis != std::string_view::npos && bytes.rfind("\x1B(B", end) < jis + 1) return false;
+    }
+    return bytes.rfind("\x1B$B") == std::string_view::npos || bytes.rfind("\x1B$B") < bytes.rfind("\x1B(B");
+}
+
+TEST(PageWriter, PageIsWrittenInTheSetItsLabelNames) {
+    // NEC's and IBM's characters, half-width katakana, and one that no Japanese
+    // set but UTF-8 holds, from either kind of source.
+    const std::string line = "日記①㈱№髙﨑ⅰｱ";
+    const std::string utf8Source = "\xEF\xBB\xBF" + line + "😀\r\n";
+    for (auto [label, charset] : {std::pair{u"euc-jp", text::PageCharset::EucJp},
+                                  {u"ISO-2022-JP", text::PageCharset::Iso2022Jp},
+                                  {u"UTF-8", text::PageCharset::Utf8}}) {
+        auto s = plainAnswers();
+        s.Charset = label;
+        s.WebTitle = u"旅";
+        for (const std::string& source : {sjis(line + "\r\n"), utf8Source}) {
+            std::string bytes;
+            testing::MemorySource memory(source);
+            ASSERT_TRUE(writePage(s, memory, [&](std::string_view chunk) { bytes.append(chunk); }).ok());
+            // What the set cannot carry is a reference, which shows the character.
+            const bool emoji = source == utf8Source;
+            std::string body = line + (emoji ? "😀" : "") + "<BR>\r\n";
+            if (charset != text::PageCharset::Utf8 && emoji) body.replace(body.find("😀"), 4, "&#128512;");
+            if (charset == text::PageCharset::Iso2022Jp) body.replace(body.find("ｱ"), 3, "&#65393;");
+            const std::string head = "<HTML LANG=ja><HEAD>\r\n<TITLE>旅</TITLE>\r\n";
+            EXPECT_EQ(text::toUtf8(text::decodeFrom(charset, bytes)).substr(0, head.size()), head);
+            EXPECT_EQ(bodyOf(text::toUtf8(text::decodeFrom(charset, bytes))), body + "\r\n</BODY></HTML>\r\n\r\n");
+            EXPECT_NE(bytes.find("charset=" + text::toUtf8(label) + ">"), std::string::npos);
+            if (charset == text::PageCharset::Iso2022Jp) {
+                EXPECT_TRUE(everyLineEndsInAscii(bytes));
+            }
+            if (charset == text::PageCharset::Utf8) {
+                EXPECT_EQ(bytes.rfind("<HTML", 0), 0u);  // no byte-order mark
+            }
+        }
+    }
 }
 
 TEST(PageWriter, GreyedFixedBackgroundWritesNoBodyTag) {

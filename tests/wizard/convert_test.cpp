@@ -91,7 +91,7 @@ TEST_F(ConvertTest, WorkedExamplesFromSettingsFiles) {
 
     o = runProgram("--settings second.ini two.txt two.htm");
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(readBytes(dir / "two.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(readBytes(dir / "two.htm"), secondExamplePageBytes());
 }
 
 TEST_F(ConvertTest, WithoutSettingsItReadsTheFileBesideTheProgramAsTheWizardDoes) {
@@ -200,8 +200,8 @@ TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheRea
     Outcome o =
         runProgram("--settings Pelin.ini --out-dir out a.txt missing.txt folder.txt" + notAFile + " -- -b.text");
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(readBytes(dir / "out" / "a.htm"), cp932(kSecondExamplePage));
-    EXPECT_EQ(readBytes(dir / "out" / "-b.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(readBytes(dir / "out" / "a.htm"), secondExamplePageBytes());
+    EXPECT_EQ(readBytes(dir / "out" / "-b.htm"), secondExamplePageBytes());
     EXPECT_EQ(o.err,
               "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
               "pelin-convert: folder.txt: is a folder\n" +
@@ -248,7 +248,7 @@ TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
                          notConverted + "p.htm would replace the source itself\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "od" / "x.htm"));
     EXPECT_EQ(readBytes(dir / "od" / "p.htm"), "a source");
-    EXPECT_EQ(readBytes(dir / "od" / "y.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(readBytes(dir / "od" / "y.htm"), secondExamplePageBytes());
 
     o = runProgram("--settings Pelin.ini y.txt ./y.txt");
     EXPECT_EQ(o.status, 1);

@@ -167,5 +167,12 @@ inline const char* const kSecondExamplePage =
     "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND=bg.gif TOPMARGIN=10 "
     "LEFTMARGIN=20 BGPROPERTIES=FIXED>\r\n<BASEFONT SIZE=4>\r\n<BLOCKQUOTE>\r\n\r\nline1<P>\r\nline2<P>\r\n\r\n"
     "</BLOCKQUOTE>\r\n\r\n<!--\r\nmemo\r\n-->\r\n\r\n</BODY></HTML>\r\n\r\n";
+// The second example is labelled euc-jp and so written in EUC-JP, where the
+// maker's name, its only text beyond ASCII, is these JIS X 0208 codes.
+inline std::string secondExamplePageBytes() {
+    std::string page = kSecondExamplePage;
+    const std::string maker = "ろぷら工房";
+    return page.replace(page.find(maker), maker.size(), "\xA4\xED\xA4\xD7\xA4\xE9\xB9\xA9\xCB\xBC");
+}
 
 }  // namespace pelin::testing
