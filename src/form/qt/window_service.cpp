@@ -8,8 +8,8 @@
 
 namespace pelin::form::qt {
 
-void QtWindowService::showNotepad(TextView text, TextView file) {
-    if (notepad) return notepad(text, file);
+void QtWindowService::showNotepad(TextView text, TextView file, text::PageCharset charset) {
+    if (notepad) return notepad(text, file, charset);
     if (!reader_) {
         auto* reader = new QPlainTextEdit();
         reader->setObjectName(QStringLiteral("Form4"));

@@ -15,11 +15,11 @@ public:
     // Each window comes from the part of the program that makes it. Until the
     // notepad is set the text is shown in a plain reader; until the others are
     // set, asking for them shows nothing.
-    std::function<void(TextView text, TextView file)> notepad;
+    std::function<void(TextView text, TextView file, text::PageCharset charset)> notepad;
     std::function<void()> characterDialog;
     std::function<void()> versionWindow;
 
-    void showNotepad(TextView text, TextView file) override;
+    void showNotepad(TextView text, TextView file, text::PageCharset charset) override;
     void showCharacterDialog() override;
     void showVersionWindow() override;
 

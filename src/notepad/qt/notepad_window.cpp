@@ -102,9 +102,9 @@ void NotepadWindow::showMenuStates() {
     }
 }
 
-bool NotepadWindow::open(TextView text, TextView file) {
+bool NotepadWindow::open(TextView text, TextView file, text::PageCharset charset) {
     pullFromEditor();
-    if (!model_->Open(text, file)) {
+    if (!model_->Open(text, file, charset)) {
         // Kept: a save that failed may have selected what it could not write.
         pushToEditor();
         return false;
