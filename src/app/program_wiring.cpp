@@ -19,7 +19,9 @@ QIcon programIcon() {
 }
 
 ProgramServices::ProgramServices() {
-    windows.notepad = [this](form::TextView text, form::TextView file) { notepad.show(text, file); };
+    windows.notepad = [this](form::TextView text, form::TextView file, text::PageCharset charset) {
+        notepad.show(text, file, charset);
+    };
     windows.versionWindow = [] { showVersionWindow(); };
 }
 

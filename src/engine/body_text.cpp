@@ -11,13 +11,15 @@
 namespace pelin::engine {
 namespace {
 
-TextView replacementFor(char16_t c) {
-    if (c != u'&' && c < 0xB1) return {};  // most characters: one comparison
+TextView replacementFor(char16_t c, CharacterPass pass) {
+    if (c > u'>' && c < 0xB1) return {};  // most characters: two comparisons
     switch (c) {
-    case u'&': return u"&amp;";
-    case u'\u00D7': return u"&times;";
-    case u'\u00F7': return u"&divide;";
-    case u'\u00B1': return u"&plusmn;";
+    case u'&': return pass.specialChars ? u"&amp;" : u"";
+    case u'\u00D7': return pass.specialChars ? u"&times;" : u"";
+    case u'\u00F7': return pass.specialChars ? u"&divide;" : u"";
+    case u'\u00B1': return pass.specialChars ? u"&plusmn;" : u"";
+    case u'<': return pass.angleBrackets ? u"&lt;" : u"";
+    case u'>': return pass.angleBrackets ? u"&gt;" : u"";
     default: return {};
     }
 }
@@ -72,6 +74,27 @@ platform::Result<std::optional<SourceStart>> findEncoding(platform::BlockSource&
     return std::optional(SourceStart{guess.encoding(), 0});
 }
 
+// The byte the source's lines end at: CR, unless the source holds none at all,
+// when it is LF. Nothing when `goOn` stopped the reading.
+template <typename GoOn>
+platform::Result<std::optional<char>> findLineEnd(platform::BlockSource& source, std::span<char> block, GoOn&& goOn) {
+    bool found = false;
+    bool stopped = false;
+    const platform::Result<bool> read = readBlocks(
+        source, 0, block,
+        [&](std::string_view bytes, std::uint64_t, bool) {
+            found = bytes.find('\r') != std::string_view::npos;
+            return bytes.size();
+        },
+        [&](std::uint64_t) {
+            stopped = !goOn(0);
+            return !stopped && !found;
+        });
+    if (!read) return read.error();
+    if (stopped) return std::optional<char>();
+    return std::optional(found ? '\r' : '\n');
+}
+
 }  // namespace
 
 LineBreakMode lineBreakMode(TextView br, TextView p) {
@@ -80,14 +103,14 @@ LineBreakMode lineBreakMode(TextView br, TextView p) {
     return LineBreakMode::PRE;
 }
 
-void appendPassed(TextView text, bool specialChars, Text& out) {
-    if (!specialChars) {
+void appendPassed(TextView text, CharacterPass pass, Text& out) {
+    if (!pass.any()) {
         out.append(text);
         return;
     }
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        TextView replacement = replacementFor(text[i]);
+        TextView replacement = replacementFor(text[i], pass);
         if (replacement.empty()) continue;
         out.append(text.substr(runStart, i - runStart));
         out.append(replacement);
@@ -96,7 +119,7 @@ void appendPassed(TextView text, bool specialChars, Text& out) {
     out.append(text.substr(runStart));
 }
 
-platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
+platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, CharacterPass pass,
                                        Links links, PageOutput& out, const ConversionProgress& progress,
                                        std::size_t blockSize) {
     const auto buffer = std::make_unique_for_overwrite<char[]>(blockSize);
@@ -108,7 +131,11 @@ platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakM
     if (!start) return start.error();
     if (!*start) return Completion::Stopped;
 
-    BodyWriter body(mode, specialChars, links, (*start)->encoding, source, out);
+    const platform::Result<std::optional<char>> lineEnd = findLineEnd(source, block, goOn);
+    if (!lineEnd) return lineEnd.error();
+    if (!*lineEnd) return Completion::Stopped;
+
+    BodyWriter body(mode, pass, links, (*start)->encoding, **lineEnd, source, out);
     const platform::Result<bool> read = readBlocks(
         source, (*start)->offset, block,
         [&](std::string_view bytes, std::uint64_t at, bool atEnd) { return body.take(bytes, at, atEnd); }, goOn);

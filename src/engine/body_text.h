@@ -21,10 +21,19 @@ enum class LineBreakMode { BR, P, PRE };
 // BR when `br` is "True"; otherwise P when `p` is "True"; otherwise PRE.
 LineBreakMode lineBreakMode(TextView br, TextView p);
 
-// Appends `text` to `out`; with `specialChars` every "&", "×", "÷" and "±" is
-// written as "&amp;", "&times;", "&divide;" and "&plusmn;". Each character is
-// replaced on its own, so a reference just written is never replaced again.
-void appendPassed(TextView text, bool specialChars, Text& out);
+// What characters of the text are written as references.
+struct CharacterPass {
+    CharacterPass(bool specialChars = false, bool angleBrackets = false)
+        : specialChars(specialChars), angleBrackets(angleBrackets) {}
+    bool specialChars;   // "&", "×", "÷", "±": "&amp;", "&times;", "&divide;", "&plusmn;"
+    bool angleBrackets;  // "<", ">": "&lt;", "&gt;", so that they show as typed
+    bool any() const { return specialChars || angleBrackets; }
+};
+
+// Appends `text` to `out`, the characters `pass` names as references. Each
+// character is replaced on its own, so a reference just written is never
+// replaced again.
+void appendPassed(TextView text, CharacterPass pass, Text& out);
 
 // How far a run has come: `done` of the source's `total` bytes converted. It is
 // called on the run's own thread after every block, and while the encoding is
@@ -44,9 +53,11 @@ inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 // Writes the body text made from `source` to `out`: every line with its tag and
 // CR LF, the addresses chosen by `links` as links; PRE mode wraps the lines in
 // "<PRE>" and "</PRE>". The source is code page 932, or UTF-8 as
-// text/source_encoding.h decides, which may take a first reading of the file. It
-// is read `blockSize` bytes at a time (at least 8).
-platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, bool specialChars,
+// text/source_encoding.h decides, which may take a first reading of the file. Its
+// lines end at CR LF or CR, a lone LF staying in its line; in a source that holds
+// no CR at all (as editors that end lines with LF write it) they end at LF. It is
+// read `blockSize` bytes at a time (at least 8).
+platform::Result<Completion> writeBody(platform::BlockSource& source, LineBreakMode mode, CharacterPass pass,
                                        Links links, PageOutput& out, const ConversionProgress& progress = {},
                                        std::size_t blockSize = kBlockSize);
 

@@ -20,15 +20,16 @@ std::size_t withoutCutSequence(std::string_view bytes) {
 
 }  // namespace
 
-BodyWriter::BodyWriter(LineBreakMode mode, bool specialChars, Links links, text::SourceEncoding encoding,
+BodyWriter::BodyWriter(LineBreakMode mode, CharacterPass pass, Links links, text::SourceEncoding encoding, char lineEnd,
                        platform::BlockSource& source, PageOutput& out)
     : lines_{.text = mode == LineBreakMode::BR  ? "<BR>\r\n"
                      : mode == LineBreakMode::P ? "<P>\r\n"
-                                                : "\r\n"},
+                                                : "\r\n",
+             .end = lineEnd},
       pre_(mode == LineBreakMode::PRE),
-      specialChars_(specialChars),
+      pass_(pass),
       utf8_(encoding == text::SourceEncoding::Utf8),
-      cp932_(specialChars),
+      cp932_(pass, lineEnd),
       out_(out),
       window_(source) {
     if (links.web || links.mail) addresses_.emplace(links, utf8_ ? nullptr : &cp932_, window_);
@@ -82,21 +83,21 @@ void BodyWriter::endLine() {
 // Writes the characters and line ends at the start of `bytes`; gives how many bytes it took.
 std::size_t BodyWriter::convert(std::string_view bytes, bool whole) {
     if (!utf8_) return cp932_.convert(bytes, whole, out_, lines_);
-    if (bytes[0] == '\r') {
+    if (bytes[0] == lines_.end) {
         endLine();
-        lines_.afterCr = true;
+        lines_.afterCr = lines_.end == '\r';
         return 1;
     }
     // UTF-8 goes through the program's text, a piece at a time so that neither a
     // long line nor a block full of "&" grows the text held.
     constexpr std::size_t kPiece = std::size_t{1} << 16;
-    const std::size_t lineEnd = std::min(bytes.find('\r'), bytes.size());
+    const std::size_t lineEnd = std::min(bytes.find(lines_.end), bytes.size());
     std::size_t length = std::min(lineEnd, kPiece);
     if (length < lineEnd || (length == bytes.size() && !whole)) length = withoutCutSequence(bytes.substr(0, length));
     decoded_.clear();
     text::appendFromUtf8(bytes.substr(0, length), decoded_);
     passed_.clear();
-    appendPassed(decoded_, specialChars_, passed_);
+    appendPassed(decoded_, pass_, passed_);
     out_.putText(passed_);
     lines_.open = lines_.open || length > 0;
     return length;
@@ -117,7 +118,7 @@ void BodyWriter::putAddressText(const Address& address) {
         std::string_view piece = window_.piece(at).substr(0, static_cast<std::size_t>(address.end - at));
         if (piece.empty()) return;  // a failed read, which the run reports
         at += piece.size();
-        for (std::size_t amp; specialChars_ && (amp = piece.find('&')) != std::string_view::npos;) {
+        for (std::size_t amp; pass_.specialChars && (amp = piece.find('&')) != std::string_view::npos;) {
             out_.put(piece.substr(0, amp), amp);
             out_.put("&amp;", 5);
             piece.remove_prefix(amp + 1);

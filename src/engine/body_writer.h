@@ -16,9 +16,9 @@ namespace pelin::engine {
 
 class BodyWriter {
 public:
-    // Writes "<PRE>" at once in PRE mode. `source` is read again for an address
-    // that runs past its block.
-    BodyWriter(LineBreakMode mode, bool specialChars, Links links, text::SourceEncoding encoding,
+    // Writes "<PRE>" at once in PRE mode. Lines end at `lineEnd`, CR or LF (see
+    // writeBody). `source` is read again for an address that runs past its block.
+    BodyWriter(LineBreakMode mode, CharacterPass pass, Links links, text::SourceEncoding encoding, char lineEnd,
                platform::BlockSource& source, PageOutput& out);
 
     // Converts the next bytes of the source, the first of which is at `offset`;
@@ -39,7 +39,7 @@ private:
 
     LineEnds lines_;
     const bool pre_;
-    const bool specialChars_;
+    const CharacterPass pass_;
     const bool utf8_;
     const Cp932Pass cp932_;
     PageOutput& out_;

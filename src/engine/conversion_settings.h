@@ -40,15 +40,16 @@ struct ConversionSettings {
     Text HTMLLine;
 
     // Mirrored from the wizard's controls when a run starts.
-    Text Charset;                  // text of CharsetCombo
-    Text CSSLink;                  // text of txt_CSS; empty: no LINK line
-    std::int16_t HoverOn = 0;      // DCheck1
-    std::int16_t PageEfOn = 0;     // DCheck2
-    std::int16_t FixedBg = 0;      // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
-    std::int16_t SpecialFont = 0;  // Option71
-    std::int16_t CommentOn = 0;    // Comment81
-    std::int16_t URLLink = 0;      // URL61: 1 makes web addresses in the body links
-    std::int16_t MailLink = 0;     // Mail61: 1 makes mail addresses in the body links
+    Text Charset;                    // text of CharsetCombo
+    Text CSSLink;                    // text of txt_CSS; empty: no LINK line
+    std::int16_t HoverOn = 0;        // DCheck1
+    std::int16_t PageEfOn = 0;       // DCheck2
+    std::int16_t FixedBg = 0;        // FIXEDCheck: 0 plain BODY, 1 fixed background, other: no BODY tag
+    std::int16_t SpecialFont = 0;    // Option71
+    std::int16_t CommentOn = 0;      // Comment81
+    std::int16_t URLLink = 0;        // URL61: 1 makes web addresses in the body links
+    std::int16_t MailLink = 0;       // Mail61: 1 makes mail addresses in the body links
+    std::int16_t AngleBrackets = 0;  // Option72: 1 shows "<" and ">" of the body as characters
 };
 
 }  // namespace pelin::engine

@@ -5,7 +5,11 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/body_text.h"
@@ -20,7 +24,7 @@ struct Cp932Pass::Tables {
     enum Kind : std::uint8_t {
         Copied,     // a character copied as it stands, one unit
         Lead,       // the first byte of a two-byte character; see `pairs`
-        LineEnd,    // CR
+        LineEnd,    // the byte lines end at
         Rewritten,  // see `singles`
     };
     // Entries of `pairs` and `singles`; larger values index `rewrites`. A pair that
@@ -44,13 +48,15 @@ struct Cp932Pass::Tables {
     // load finds them on this machine, for the runs of two-byte characters.
     std::array<bool, 65536> copiedPairs{};
     // Runs of ASCII bytes are looked through eight at a time for the ones that
-    // are not copied as they stand: CR, and "&" under the pass.
-    unsigned char otherAsciiStop = '\r';
+    // are not copied as they stand: the line end, and "&" under the pass.
+    unsigned char lineEnd;
+    unsigned char otherAsciiStop;
     bool skipWords = true;
     // The most bytes one byte of the source may become, line ends aside.
     std::size_t growth = 1;
 
-    explicit Tables(bool specialChars) {
+    Tables(CharacterPass pass, char lineEndByte)
+        : lineEnd(static_cast<unsigned char>(lineEndByte)), otherAsciiStop(lineEnd) {
         Text decoded;
         Text passed;
         std::string encoded;
@@ -61,7 +67,7 @@ struct Cp932Pass::Tables {
             text::appendFromCp932(bytes, decoded);
             if (decoded.size() != 1 || (bytes.size() == 2 && text::isRawByte(decoded[0]))) return kNoCharacter;
             passed.clear();
-            appendPassed(decoded, specialChars, passed);
+            appendPassed(decoded, pass, passed);
             encoded.clear();
             text::appendToCp932(passed, encoded);
             if (encoded == bytes && passed.size() == 1) return kCopied;
@@ -80,9 +86,9 @@ struct Cp932Pass::Tables {
                 lead = lead || pairs[b << 8 | t] != kNoCharacter;
             }
             singles[b] = answer(std::string_view(&byte, 1));
-            kinds[b] = b == '\r' ? LineEnd : lead ? Lead : singles[b] == kCopied ? Copied : Rewritten;
-            if (b < 0x80 && b != '\r' && kinds[b] != Copied) {
-                skipWords = skipWords && otherAsciiStop == '\r';
+            kinds[b] = b == lineEnd ? LineEnd : lead ? Lead : singles[b] == kCopied ? Copied : Rewritten;
+            if (b < 0x80 && b != lineEnd && kinds[b] != Copied) {
+                skipWords = skipWords && otherAsciiStop == lineEnd;
                 otherAsciiStop = byte;
             }
         }
@@ -103,10 +109,11 @@ struct Cp932Pass::Tables {
 
 namespace {
 
-// Copies the ASCII bytes from `p` on that are neither CR nor `otherStop`, eight
-// at a time and no further than `stop`, to `out`; gives how many. Up to eight
-// bytes beyond them may be stored at `out` too.
-std::size_t copyAscii(const unsigned char* p, const unsigned char* stop, char* out, unsigned char otherStop) {
+// Copies the ASCII bytes from `p` on that are neither `lineEnd` nor `otherStop`,
+// eight at a time and no further than `stop`, to `out`; gives how many. Up to
+// eight bytes beyond them may be stored at `out` too.
+std::size_t copyAscii(const unsigned char* p, const unsigned char* stop, char* out, unsigned char lineEnd,
+                      unsigned char otherStop) {
     constexpr std::uint64_t kOnes = 0x0101010101010101u;
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     // The lowest flagged byte of each term is exact; flags above it may be false.
@@ -116,7 +123,7 @@ std::size_t copyAscii(const unsigned char* p, const unsigned char* stop, char* o
         std::memcpy(&w, q, 8);
         std::memcpy(out, &w, 8);
         const std::uint64_t found =
-            (w & kHighBits) | zeroBytes(w ^ (kOnes * '\r')) | zeroBytes(w ^ (kOnes * otherStop));
+            (w & kHighBits) | zeroBytes(w ^ (kOnes * lineEnd)) | zeroBytes(w ^ (kOnes * otherStop));
         if (found == 0) continue;
         const int bit = std::endian::native == std::endian::little ? std::countr_zero(found) : std::countl_zero(found);
         return static_cast<std::size_t>(q - p) + static_cast<std::size_t>(bit / 8);
@@ -124,19 +131,20 @@ std::size_t copyAscii(const unsigned char* p, const unsigned char* stop, char* o
     return static_cast<std::size_t>(q - p);
 }
 
-// Made on first use, once for each setting of the pass (a few milliseconds).
-const Cp932Pass::Tables& tablesFor(bool specialChars) {
-    if (specialChars) {
-        static const Cp932Pass::Tables withPass(true);
-        return withPass;
-    }
-    static const Cp932Pass::Tables withoutPass(false);
-    return withoutPass;
+// Made on first use, once for each setting of the pass and line end (a few
+// milliseconds), and kept: runs on other threads share them.
+const Cp932Pass::Tables& tablesFor(CharacterPass pass, char lineEnd) {
+    static std::mutex guard;
+    static std::map<std::tuple<bool, bool, char>, std::unique_ptr<const Cp932Pass::Tables>> made;
+    const std::lock_guard lock(guard);
+    auto& tables = made[{pass.specialChars, pass.angleBrackets, lineEnd}];
+    if (!tables) tables = std::make_unique<const Cp932Pass::Tables>(pass, lineEnd);
+    return *tables;
 }
 
 }  // namespace
 
-Cp932Pass::Cp932Pass(bool specialChars) : tables_(tablesFor(specialChars)) {}
+Cp932Pass::Cp932Pass(CharacterPass pass, char lineEnd) : tables_(tablesFor(pass, lineEnd)) {}
 
 std::size_t Cp932Pass::characterLength(std::string_view bytes) const {
     const auto lead = static_cast<unsigned char>(bytes[0]);
@@ -176,7 +184,7 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
                 ++p;
                 ++units;
                 if (b < 0x80 && t.skipWords) {
-                    const std::size_t ascii = copyAscii(p, stop, o, t.otherAsciiStop);
+                    const std::size_t ascii = copyAscii(p, stop, o, t.lineEnd, t.otherAsciiStop);
                     p += ascii;
                     o += ascii;
                     units += ascii;
@@ -218,8 +226,10 @@ std::size_t Cp932Pass::convert(std::string_view bytes, bool whole, PageOutput& o
             } else {
                 o = put(o, lineEnd);
                 units += lineEnd.units;
-                if (++p == end) lines.afterCr = true;
-                else if (*p == '\n') ++p;
+                if (*p++ == '\r') {
+                    if (p == end) lines.afterCr = true;
+                    else if (*p == '\n') ++p;
+                }
                 lineStart = p;
             }
         }

@@ -1,5 +1,7 @@
 // Assembles the page block by block in a fixed order: the head in HTMLLine, the
 // body straight from the source, then the afterword.
+#include <utility>
+
 #include "engine/body_text.h"
 #include "engine/conversion_run.h"
 #include "text/numbers.h"
@@ -32,6 +34,20 @@ public:
         return *this;
     }
     Document& operator<<(std::int64_t number) { return *this << TextView(text::formatInteger(number)); }
+    // A value the user typed, as an attribute's value. One that a browser would cut
+    // short or take apart unquoted goes between double quotes, a quote in it as
+    // "&quot;", which the pass must leave as it is.
+    Document& value(TextView typed) {
+        if (typed.find_first_of(u" \t\n\f\r\"'=<>`") == TextView::npos) return *this << typed;
+        out_ += u'"';
+        for (std::size_t quote; (quote = typed.find(u'"')) != TextView::npos; typed.remove_prefix(quote + 1)) {
+            *this << typed.substr(0, quote);
+            out_ += u"&quot;";
+        }
+        *this << typed;
+        out_ += u'"';
+        return *this;
+    }
     void endPass() { pass_ = false; }
 
 private:
@@ -43,9 +59,20 @@ constexpr TextView CRLF = u"\r\n";
 
 void appendBody(Document& doc, const ConversionSettings& s) {
     if (s.FixedBg == 0 || s.FixedBg == 1) {
-        doc << u"<BODY TEXT=#" << s.Bodyfont << u" LINK=#" << s.Bodylink << u" ALINK=#" << s.Bodyalink << u" VLINK=#"
-            << s.Bodyvlink << u" BGCOLOR=#" << s.BgColor << u" BACKGROUND=" << s.Bodyground << u" TOPMARGIN="
-            << s.TOPMpix << u" LEFTMARGIN=" << s.LEFTMpix << (s.FixedBg == 1 ? u" BGPROPERTIES=FIXED>" : u">") << CRLF;
+        // A colour or picture left empty is left out, so that the browser uses its
+        // own: "TEXT=#" would read as black, and an empty "BACKGROUND=" would take
+        // the next attribute as its value.
+        doc << u"<BODY";
+        for (auto [name, colour] : {std::pair{u" TEXT=", &s.Bodyfont},
+                                    {u" LINK=", &s.Bodylink},
+                                    {u" ALINK=", &s.Bodyalink},
+                                    {u" VLINK=", &s.Bodyvlink},
+                                    {u" BGCOLOR=", &s.BgColor}}) {
+            if (!colour->empty()) (doc << name).value(u"#" + *colour);
+        }
+        if (!s.Bodyground.empty()) (doc << u" BACKGROUND=").value(s.Bodyground);
+        doc << u" TOPMARGIN=" << s.TOPMpix << u" LEFTMARGIN=" << s.LEFTMpix
+            << (s.FixedBg == 1 ? u" BGPROPERTIES=FIXED>" : u">") << CRLF;
     }
     doc << u"<BASEFONT SIZE=" << s.BASEFont << u">" << CRLF;
 }
@@ -59,15 +86,17 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     s.HTMLLine.clear();
     Document doc(s.HTMLLine, pass);
     doc << startTag(s.Lang) << CRLF << u"<TITLE>" << s.WebTitle << u"</TITLE>" << CRLF << CRLF;
-    if (!s.WebMidashi.empty()) doc << u"<META NAME=Description CONTENT=" << s.WebMidashi << u">" << CRLF;
-    doc << u"<META NAME=Keyword CONTENT=" << s.HTMLKeyword01 << u">" << CRLF;
+    if (!s.WebMidashi.empty()) (doc << u"<META NAME=Description CONTENT=").value(s.WebMidashi) << u">" << CRLF;
+    (doc << u"<META NAME=Keyword CONTENT=").value(s.HTMLKeyword01) << u">" << CRLF;
     doc << u"<META NAME=Content-Type Content=text/html; charset=" << s.Charset << u">" << CRLF;
     doc << u"<META NAME=GENERATOR CONTENT=ろぷら工房 " << u">" << CRLF << CRLF;
     if (s.NoRobot == 1) doc << u"<META NAME=robots CONTENT=noindex,nofollow>" << CRLF << CRLF;
-    if (!s.CSSLink.empty()) doc << u"<LINK REL=stylesheet HREF=" << s.CSSLink << u">" << CRLF << CRLF;
+    if (!s.CSSLink.empty()) (doc << u"<LINK REL=stylesheet HREF=").value(s.CSSLink) << u">" << CRLF << CRLF;
     if (s.HoverOn == 1) {
-        doc << u"<STYLE type=text/css><!--" << CRLF << u"A:hover { text-decoration:underline; font-weight:bold; color:#"
-            << s.DLColor << u"}" << CRLF << u"--></STYLE>" << CRLF;
+        // Without a colour the link keeps the one it has: "color:#" is no colour.
+        doc << u"<STYLE type=text/css><!--" << CRLF << u"A:hover { text-decoration:underline; font-weight:bold";
+        if (!s.DLColor.empty()) doc << u"; color:#" << s.DLColor;
+        doc << u"}" << CRLF << u"--></STYLE>" << CRLF;
     }
     if (s.PageEfOn == 1) {
         doc << u"<META http-equiv=Page-Enter content=revealTrans(Duration=1.0,Transition=" << s.OpenPageEf << u")>"
@@ -79,11 +108,11 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     appendBody(doc, s);
     if (s.BQuote == 1) doc << u"<BLOCKQUOTE>" << CRLF << CRLF;
 
-    PageOutput out(write);
+    PageOutput out(write, text::pageCharsetOf(s.Charset));
     out.putText(s.HTMLLine);
     const Links links{.web = s.URLLink == 1, .mail = s.MailLink == 1};
-    const platform::Result<Completion> body =
-        writeBody(source, lineBreakMode(s.BR, s.P), pass, links, out, progress, blockSize);
+    const platform::Result<Completion> body = writeBody(
+        source, lineBreakMode(s.BR, s.P), CharacterPass(pass, s.AngleBrackets == 1), links, out, progress, blockSize);
     if (!body) return body.error();
     if (*body == Completion::Stopped) return std::optional<std::uint64_t>();
 
@@ -96,7 +125,7 @@ platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& s, 
     tail << u"</BODY></HTML>" << CRLF;
     out.putText(end);
     out.put("\r\n", 0);  // the file's last line end, which the document does not hold
-    out.flush();
+    out.finish();
     return std::optional(out.units());
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "form/controls.h"
+#include "text/page_charset.h"
 
 namespace pelin::form {
 
@@ -106,8 +107,8 @@ public:
     virtual ~WindowService() = default;
     // Puts `text` into the notepad (replacing what it held) and shows it; `file`
     // is the file the text was read from, where 上書き保存 writes it back (empty
-    // for a text that belongs to no file the user may change).
-    virtual void showNotepad(TextView text, TextView file) = 0;
+    // for a text that belongs to no file the user may change), in `charset`.
+    virtual void showNotepad(TextView text, TextView file, text::PageCharset charset) = 0;
     virtual void showCharacterDialog() = 0;
     virtual void showVersionWindow() = 0;
 };

@@ -45,6 +45,8 @@ public:
     // The file Text1's text belongs to: the page it was opened from, or the name
     // it was last saved under. Empty for a text of no file (the readme).
     Text DocumentPath;
+    // The set that file is in: a page is saved back in the set it was written in.
+    text::PageCharset DocumentCharset = text::PageCharset::Cp932;
     // The path the next save writes to.
     Text SavePath;
     // Set by the window system: the editor's own undo, and closing the window.
@@ -75,10 +77,10 @@ public:
     // Writes Text1's text and one more CR LF to SavePath; reports a failure in a
     // message box and returns false.
     bool SaveToFile();
-    // Puts `text`, which belongs to `file` (empty: to none), in place of the text
-    // held, once unsaved edits of that are saved or given up. False when the user
-    // keeps them: then nothing changes.
-    bool Open(TextView text, TextView file);
+    // Puts `text`, which belongs to `file` (empty: to none) in `charset`, in place
+    // of the text held, once unsaved edits of that are saved or given up. False
+    // when the user keeps them: then nothing changes.
+    bool Open(TextView text, TextView file, text::PageCharset charset = text::PageCharset::Cp932);
     // True when the window may close: no unsaved edits, or the user saved them or
     // gave them up.
     bool Form_QueryUnload();

@@ -28,16 +28,17 @@ Text character(char32_t c) {
 bool Form4::SaveToFile() {
     Text content = Text1.text;
     content += u"\r\n";
-    // The file is code page 932; a character it cannot hold would come back as
-    // something else, so the file is left as it was and the user is told which
-    // (by its code too: a no-break space looks like any other) and shown where.
-    if (const char32_t c = text::firstUnencodable(content)) {
+    // A character the file's set cannot hold would come back as something else,
+    // so the file is left as it was and the user is told which (by its code too:
+    // a no-break space looks like any other) and shown where.
+    if (const char32_t c = text::firstUnencodableIn(DocumentCharset, content)) {
         const Text shown = character(c);
         // Its first place is the one found: an earlier one would have been found first.
         Text1.selStart = static_cast<std::int32_t>(content.find(shown));
         Text1.selLength = static_cast<std::int32_t>(shown.size());
-        messageBox_.show(u"「" + shown + u"」(U+" + hex(c) +
-                             u") はこのファイルの文字コード (Shift_JIS) で保存できない文字です。\r\n"
+        messageBox_.show(u"「" + shown + u"」(U+" + hex(c) + u") はこのファイルの文字コード (" +
+                             Text(text::charsetName(DocumentCharset)) +
+                             u") で保存できない文字です。\r\n"
                              u"この文字を別の文字に置き換えてから保存してください。保存は行われていません。",
                          form::kMbWarning, form::kProgramTitle);
         return false;
@@ -46,7 +47,9 @@ bool Form4::SaveToFile() {
         messageBox_.show(u"保存先のファイル名がありません。", form::kMbOk, form::kProgramTitle);
         return false;
     }
-    if (platform::Result<> written = text::writeCp932File(text::toPath(SavePath), content); !written) {
+    if (platform::Result<> written =
+            platform::replaceFile(text::toPath(SavePath), text::encodeIn(DocumentCharset, content));
+        !written) {
         messageBox_.show(text::fromUtf8(platform::shownReason(written.error())) + u"\r\n" + SavePath, form::kMbOk,
                          form::kProgramTitle);
         return false;
@@ -95,11 +98,12 @@ bool Form4::settleUnsavedEdits() {
     }
 }
 
-bool Form4::Open(TextView text, TextView file) {
+bool Form4::Open(TextView text, TextView file, text::PageCharset charset) {
     if (!settleUnsavedEdits()) return false;
     Text1.setText(Text(text));
     Text1.selStart = Text1.selLength = 0;
     DocumentPath = Text(file);
+    DocumentCharset = charset;
     savedText_ = Text1.text;
     showDocumentState();
     return true;

@@ -6,10 +6,14 @@
 namespace pelin::text {
 
 platform::Result<Text> readCp932File(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    return readPageFile(path, PageCharset::Cp932, maxBytes);
+}
+
+platform::Result<Text> readPageFile(const std::filesystem::path& path, PageCharset charset, std::uintmax_t maxBytes) {
     platform::Result<std::string> bytes = platform::readFile(path, maxBytes);
     if (!bytes) return bytes.error();
     try {
-        return fromCp932(*bytes);
+        return decodeFrom(charset, *bytes);
     } catch (const std::bad_alloc&) {
         return platform::fileError(path, platform::FileErrorKind::OutOfMemory);
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "text/page_charset.h"
 #include "text/text.h"
 
 namespace pelin::text {
@@ -11,6 +12,10 @@ namespace pelin::text {
 // `maxBytes`: such files are read whole to be shown or edited.
 platform::Result<Text> readCp932File(const std::filesystem::path& path,
                                      std::uintmax_t maxBytes = platform::kMaxShownFileBytes);
+
+// Reads a file in `charset` as readCp932File reads one in code page 932.
+platform::Result<Text> readPageFile(const std::filesystem::path& path, PageCharset charset,
+                                    std::uintmax_t maxBytes = platform::kMaxShownFileBytes);
 
 // Replaces the file with `text` in code page 932 (temporary file, then rename).
 platform::Result<> writeCp932File(const std::filesystem::path& path, TextView text);

@@ -98,6 +98,7 @@ void Form1::registerControls() {
     controls_.add(Mail61, &Frame6);
 
     controls_.add(Option71, &Frame7);
+    controls_.add(Option72, &Frame7);
 
     controls_.add(Comment81, &Frame8);
     controls_.add(txtComment, &Frame8);

@@ -154,6 +154,7 @@ public:
     form::CheckBox URL61{"URL61"}, Mail61{"Mail61"};
     // Step 7.
     form::CheckBox Option71{"Option71"};
+    form::CheckBox Option72{"Option72"};
     // Step 8.
     form::CheckBox Comment81{"Comment81"};
     form::TextBox txtComment{"txtComment"};

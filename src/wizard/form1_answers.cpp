@@ -139,6 +139,7 @@ std::span<const Form1::AnswerEntry> Form1::answerTable() {
         // Added after the first 35: a file without them loads the boxes unticked.
         {S, u"URL61S", K::CheckValue, checkValue<&Form1::URL61>, intoCheck<&Form1::URL61>},
         {S, u"Mail61S", K::CheckValue, checkValue<&Form1::Mail61>, intoCheck<&Form1::Mail61>},
+        {S, u"Option72S", K::CheckValue, checkValue<&Form1::Option72>, intoCheck<&Form1::Option72>},
     };
     return table;
 }

@@ -19,18 +19,37 @@ struct Form1::ColourGroup {
     Text& code;                  // the field of the settings record
     Text& preview;               // the preview value
     std::int32_t* storedSample;  // the sample the start-up shows the stored preview on
+    // What the sample shows while no colour is given: what a browser shows then,
+    // as the page leaves the colour out.
+    std::int32_t unsetSample;
 };
+
+namespace {
+
+constexpr std::int32_t kBrowserText = 0x000000;        // black
+constexpr std::int32_t kBrowserLink = 0xEE0000;        // #0000EE, blue
+constexpr std::int32_t kBrowserBackground = 0xFFFFFF;  // white
+
+}  // namespace
 
 Form1::ColourGroup Form1::group(int index) {
     engine::ConversionSettings& s = settings;
     switch (index) {
     // The link sample shows the LINK colour as it is typed, but the stored ALINK
     // colour at start-up.
-    case 0: return {CText1, Command41, &SampleFont1.foreColor, s.Bodyfont, Font10, &SampleFont1.foreColor};
-    case 1: return {CText2, Command42, &SampleFont2.foreColor, s.Bodylink, Link10, nullptr};
-    case 2: return {CText3, Command43, nullptr, s.Bodyalink, Alink, &SampleFont2.foreColor};
-    case 3: return {CText4, Command44, nullptr, s.Bodyvlink, Vlink, nullptr};
-    default: return {CText5, Command45, &SampleFrame.backColor, s.BgColor, BgColor10, &SampleFrame.backColor};
+    case 0:
+        return {CText1, Command41, &SampleFont1.foreColor, s.Bodyfont, Font10, &SampleFont1.foreColor, kBrowserText};
+    case 1: return {CText2, Command42, &SampleFont2.foreColor, s.Bodylink, Link10, nullptr, kBrowserLink};
+    case 2: return {CText3, Command43, nullptr, s.Bodyalink, Alink, &SampleFont2.foreColor, 0};
+    case 3: return {CText4, Command44, nullptr, s.Bodyvlink, Vlink, nullptr, 0};
+    default:
+        return {CText5,
+                Command45,
+                &SampleFrame.backColor,
+                s.BgColor,
+                BgColor10,
+                &SampleFrame.backColor,
+                kBrowserBackground};
     }
 }
 
@@ -43,6 +62,7 @@ void Form1::codeBoxChanged(int index) {
     }
     // The code is kept exactly as typed, readable or not: the page gets what the user wrote.
     g.code = g.box.text;
+    if (g.sample && g.code.empty()) *g.sample = g.unsetSample;
 }
 
 void Form1::colourButtonClicked(int index) {
@@ -119,6 +139,7 @@ void Form1::showStoredColour(int index, TextView preview) {
         if (g.storedSample) *g.storedSample = *colour;
     }
     g.box.setText(g.code);
+    if (g.sample && g.code.empty()) *g.sample = g.unsetSample;
 }
 
 }  // namespace pelin::wizard

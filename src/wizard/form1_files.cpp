@@ -169,8 +169,11 @@ void Form1::Comment81_Click() { txtComment.visible = Comment81.value == 1; }
 void Form1::EditBottan_Click() {
     // A page that cannot be read opens an empty notepad, as a missing one does,
     // which must not save its emptiness over the page.
-    platform::Result<Text> page = text::readCp932File(text::toPath(settings.HTMLFilePass));
-    services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text(), page ? settings.HTMLFilePass : Text());
+    // The page is in the set its label names, which the last run wrote it in.
+    const text::PageCharset charset = text::pageCharsetOf(settings.Charset);
+    platform::Result<Text> page = text::readPageFile(text::toPath(settings.HTMLFilePass), charset);
+    services_.windows.showNotepad(page ? text::linesWithCrLf(*page) : Text(), page ? settings.HTMLFilePass : Text(),
+                                  charset);
 }
 
 // The page just written, whatever its size: a browser has no limit.

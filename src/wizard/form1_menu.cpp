@@ -18,7 +18,7 @@ void Form1::mnuhelpreadme_Click() {
         return;
     }
     // The readme is the program's: saving it asks for a file of the user's own.
-    services_.windows.showNotepad(text::linesWithCrLf(*content), Text());
+    services_.windows.showNotepad(text::linesWithCrLf(*content), Text(), text::PageCharset::Cp932);
 }
 
 void Form1::mnuoptioncharcter_Click() { services_.windows.showCharacterDialog(); }

@@ -17,7 +17,7 @@ constexpr TextView kLanguages[] = {
     u"特に指定しない",          u"日本語　　　(ja)", u"アメリカ英語(en-US)", u"イギリス英語(en)",
     u"中国語　　　(zh)",        u"韓国語　　　(ko)", u"ロシア語　　(ru)",   u"イタリア語　(it)",
     u"フランス語　(fr)",        u"その他　　　(*)"};
-constexpr TextView kCharsets[] = {u"Shift_JIS", u"euc-jp", u"iso-2022-jp"};
+constexpr TextView kCharsets[] = {u"Shift_JIS", u"euc-jp", u"iso-2022-jp", u"UTF-8"};
 constexpr TextView kTransitions[] = {
     u"四角形展開",           u"円収縮",               u"円展開",               u"シャッター下から上へ",
     u"シャッター上から下へ", u"シャッター左から右へ", u"シャッター右から左へ", u"横窓",

@@ -111,6 +111,7 @@ void Form1::finishConversion() {
     settings.CommentOn = Comment81.value;
     settings.URLLink = URL61.value;
     settings.MailLink = Mail61.value;
+    settings.AngleBrackets = Option72.value;
 
     BrowseButton.enabled = false;  // until this run has written a page
     platform::Result<std::optional<engine::ConversionReport>> report = convert();

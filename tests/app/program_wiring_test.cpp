@@ -38,7 +38,9 @@ TEST_F(MainWindowLinks, TheNotepadSavesToThePageItShowsAndNotOverTheNextOne) {
     // The main window's requests for the notepad reach the program's notepad.
     notepad::qt::ProgramNotepad notepad(platform.dialogs);
     form::qt::QtWindowService windows;
-    windows.notepad = [notepad](form::TextView text, form::TextView file) mutable { notepad.show(text, file); };
+    windows.notepad = [notepad](form::TextView text, form::TextView file, text::PageCharset charset) mutable {
+        notepad.show(text, file, charset);
+    };
     form::Services withNotepad{platform.messages,  platform.dialogs, platform.pictures,
                                platform.clipboard, platform.shell,   windows};
     wizard::qt::Form1Window wizard(withNotepad, ini, {program.path(), false});

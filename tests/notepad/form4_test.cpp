@@ -288,6 +288,24 @@ TEST_F(NotepadTest, CharacterOutsideTheCodePageStopsTheSaveAndIsSelected) {
     EXPECT_EQ(TempDir::read(page), "a\x81\r\n");
 }
 
+// A page goes back in the set it was written in, and a character that set
+// cannot hold is refused as one outside code page 932 is.
+TEST_F(NotepadTest, PageIsSavedBackInItsOwnSet) {
+    const auto path = dir.write("page.htm", "");
+    ASSERT_TRUE(form.Open(u"日本 \U0001F600\r\n", text::fromPath(path), text::PageCharset::Utf8));
+    form.Text1.setText(form.Text1.text + u"ｱ");
+    form.mnufilea.click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(TempDir::read(path), "日本 \U0001F600\r\nｱ\r\n");
+
+    ASSERT_TRUE(form.Open(u"ｱ", text::fromPath(path), text::PageCharset::Iso2022Jp));
+    form.Text1.setText(u"日本ｱ");
+    form.mnufilea.click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].prompt.find(u"「ｱ」(U+FF71) はこのファイルの文字コード (ISO-2022-JP)"), Text::npos);
+    EXPECT_EQ(TempDir::read(path), "日本 \U0001F600\r\nｱ\r\n");
+}
+
 TEST_F(NotepadTest, ClosingAsksOnlyAboutUnsavedEdits) {
     const auto page = openPage("page.htm", "page", u"page\r\n");
     EXPECT_TRUE(form.Form_QueryUnload());

@@ -126,9 +126,11 @@ class FakeWindows : public form::WindowService {
 public:
     std::vector<Text> notepad, notepadFiles;  // each text shown, and the file it came with
     int characterDialog = 0, versionWindow = 0;
-    void showNotepad(TextView t, TextView file) override {
+    std::vector<text::PageCharset> notepadCharsets;
+    void showNotepad(TextView t, TextView file, text::PageCharset charset) override {
         notepad.emplace_back(t);
         notepadFiles.emplace_back(file);
+        notepadCharsets.push_back(charset);
     }
     void showCharacterDialog() override { ++characterDialog; }
     void showVersionWindow() override { ++versionWindow; }

@@ -106,12 +106,21 @@ BodyBytes referenceBody(std::string_view sourceBytes, LineBreakMode mode, bool s
                                                     : TextView();
     Text out;
     if (mode == LineBreakMode::PRE) appendPassed(u"<PRE>\r\n", specialChars, out);
-    text::forEachLine(sourceBytes, [&](std::string_view bytes) {
+    auto takeLine = [&](std::string_view bytes) {
         const Text line = encoding == text::SourceEncoding::Utf8 ? text::fromUtf8(bytes) : text::fromCp932(bytes);
         appendLine(line, specialChars, links, out);
         out.append(tag);
         out.append(u"\r\n");
-    });
+    };
+    if (sourceBytes.find('\r') != std::string_view::npos) {
+        text::forEachLine(sourceBytes, takeLine);
+    } else {
+        // Without any CR, lines end at LF.
+        for (std::size_t end; (end = sourceBytes.find('\n')) != std::string_view::npos;
+             sourceBytes.remove_prefix(end + 1))
+            takeLine(sourceBytes.substr(0, end));
+        if (!sourceBytes.empty()) takeLine(sourceBytes);
+    }
     if (mode == LineBreakMode::PRE) appendPassed(u"</PRE>\r\n", specialChars, out);
     return {text::toCp932(out), out.size()};
 }

@@ -236,6 +236,22 @@ TEST_F(FilesTest, TheWrittenPageOpensInTheBrowserByItsFileAddress) {
     EXPECT_FALSE(f.BrowseButton.enabled);
 }
 
+// A page written in UTF-8, the list's fourth set, comes back into the notepad
+// as the characters it holds, and goes back to the notepad's saving as UTF-8.
+TEST_F(FilesTest, EditOpensAUtf8PageInItsOwnSet) {
+    writeIni({{"CharsetS", "3"}, {"BRS", "True"}});
+    auto& f = load(writeFile("src.txt", "髙橋①ｱ\r\n"));
+    EXPECT_EQ(f.CharsetCombo.text, u"UTF-8");
+    convertTo(dir / "page.htm");
+    ASSERT_EQ(f.CurrentStep, 10);
+    EXPECT_NE(readBytes(dir / "page.htm").find("charset=UTF-8>\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "page.htm").find("\r\n髙橋①ｱ<BR>\r\n"), std::string::npos);
+    f.EditBottan.click();
+    ASSERT_EQ(windows.notepad.size(), 1u);
+    EXPECT_NE(windows.notepad[0].find(u"\r\n髙橋①ｱ<BR>\r\n"), Text::npos);
+    EXPECT_EQ(windows.notepadCharsets[0], text::PageCharset::Utf8);
+}
+
 TEST_F(MenuTest, FilePropertiesOfThePathAsTyped) {
     auto& f = load(writeFile("a.txt", "x"));
     f.txtHTML.setText(u"/edited/by/hand.txt");

@@ -37,6 +37,29 @@ TEST_F(ColourTest, TypedCodesPreviewWhenReadableAndAreKeptAsTyped) {
     EXPECT_EQ(f.settings.Bodyalink, u"00FF00");
 }
 
+// The page leaves an unset colour out and the browser uses its own: black text,
+// blue links, a white background. The samples show the same, also for a box
+// emptied after a colour was typed, and for one saved empty.
+TEST_F(ColourTest, UnsetColoursShowAsTheBrowserShowsThem) {
+    constexpr std::int32_t black = 0x000000, blue = 0xEE0000, white = 0xFFFFFF;
+    auto& f = load();
+    EXPECT_EQ(f.SampleFont1.foreColor, black);
+    EXPECT_EQ(f.SampleFont2.foreColor, blue);
+    EXPECT_EQ(f.SampleFrame.backColor, white);
+
+    f.CText1.setText(u"FFFFFF");
+    f.CText5.setText(u"000000");
+    EXPECT_EQ(f.SampleFont1.foreColor, white);
+    EXPECT_EQ(f.SampleFrame.backColor, black);
+    f.CText5.setText(u"");
+    EXPECT_EQ(f.SampleFrame.backColor, white);
+
+    writeIni({{"BgColorS", ""}, {"BgColor10S", "0"}, {"BodyfontS", ""}, {"Font10S", "16777215"}});
+    auto& stored = load();
+    EXPECT_EQ(stored.SampleFrame.backColor, white);
+    EXPECT_EQ(stored.SampleFont1.foreColor, black);
+}
+
 TEST_F(ColourTest, PickedColourSetsCodePreviewAndBox) {
     auto& f = load();
     dialogs.chooseColour(16711680);
@@ -103,9 +126,11 @@ TEST_F(ColourTest, LinkSampleShowsActiveThenVisitedColour) {
 TEST_F(ColourTest, PreviewValuesThatAreNoNumbersAreSkippedAtStartUp) {
     writeIni({{"Font10S", "red"}, {"BgColor10S", "123"}, {"BodyfontS", ""}});
     auto& f = load();
-    EXPECT_EQ(f.SampleFont1.foreColor, form::kDefaultColour);
+    EXPECT_EQ(f.Command41.backColor, form::kDefaultColour);
     EXPECT_EQ(f.Command45.backColor, 123);
-    EXPECT_EQ(f.SampleFrame.backColor, 123);
+    // With no colour given the samples show the browser's own (see below).
+    EXPECT_EQ(f.SampleFont1.foreColor, 0);
+    EXPECT_EQ(f.SampleFrame.backColor, 0xFFFFFF);
     EXPECT_TRUE(f.Font10.empty());  // an empty code box runs no change
 
     writeIni({{"BodylinkS", "0000FF"}});

@@ -26,7 +26,7 @@ TEST_F(SaveTest, AnswersFollowTheKeyOrderOfTheSettingsFile) {
         u"Font10S",  u"BodylinkS",  u"Link10S",     u"BodyalinkS",  u"BodyvlinkS",     u"AlinkS",       u"VlinkS",
         u"BgColorS", u"BgColor10S", u"BodygroundS", u"FIXEDCheckS", u"TOPMpixS",       u"LEFTMpixS",    u"BASEFontS",
         u"BQuoteS",  u"BRS",        u"PRES",        u"PS",          u"Option71S",      u"Comment81S",   u"CommentS",
-        u"URL61S",   u"Mail61S"};
+        u"URL61S",   u"Mail61S",    u"Option72S"};
     auto& f = load();
     std::vector<std::u16string_view> keys;
     for (const auto& answer : f.answers()) keys.push_back(answer.key);
@@ -56,12 +56,12 @@ TEST_F(SaveTest, AutomaticModeChosenInTheMenuSavesAfterTheConversion) {
     convertTo(dir / "page.htm");
     ASSERT_EQ(f.CurrentStep, 10);
     const std::vector<std::string> keys = keysOf(readBytes(iniPath()));
-    ASSERT_EQ(keys.size(), 39u);  // the mode, the source folder, the 37 answers
+    ASSERT_EQ(keys.size(), 40u);  // the mode, the source folder, the 38 answers
     EXPECT_EQ(keys[0], "Pash");
     EXPECT_EQ(keys[1], "Setei");
     EXPECT_EQ(keys[2], "LangS");
     EXPECT_EQ(keys[36], "CommentS");
-    EXPECT_EQ(keys[38], "Mail61S");
+    EXPECT_EQ(keys[39], "Option72S");
 }
 
 // The check mark is the mode the user sees: a first start (no mode stored) and

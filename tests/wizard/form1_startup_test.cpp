@@ -81,7 +81,7 @@ TEST_F(StartupTest, EveryKeyIsAppliedAndSavedBackUnchanged) {
         {"FIXEDCheckS", "1"},     {"TOPMpixS", "15"},       {"LEFTMpixS", "-5"},        {"BASEFontS", "6"},
         {"BQuoteS", "1"},         {"BRS", "False"},         {"PRES", "True"},           {"PS", "False"},
         {"Option71S", "1"},       {"Comment81S", "1"},      {"CommentS", "あとがき"},   {"URL61S", "1"},
-        {"Mail61S", "1"},
+        {"Mail61S", "1"},         {"Option72S", "1"},
     };
     Keys withMode = keys;
     withMode.insert(withMode.begin(), {"Setei", "Mnyu"});

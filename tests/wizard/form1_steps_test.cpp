@@ -66,7 +66,7 @@ TEST_F(StepsTest, SecondExampleWithEveryOptionalBlock) {
     loadExample(secondExampleKeys(), kSecondExampleSource);
     convertTo(dir / "page.htm");
     ASSERT_EQ(form->CurrentStep, 10);
-    EXPECT_EQ(readBytes(dir / "page.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(readBytes(dir / "page.htm"), secondExamplePageBytes());
 }
 
 // The two link boxes of step 6 come back from the settings file and reach the
@@ -161,7 +161,7 @@ TEST_F(StepsTest, TopAllowsASecondConversionWithTheSameAnswers) {
     f.SubFoword.click();
     EXPECT_EQ(f.CurrentStep, 10);
     EXPECT_EQ(f.settings.TOPMpix, 10);
-    EXPECT_EQ(readBytes(dir / "page.htm"), cp932(kSecondExamplePage));
+    EXPECT_EQ(readBytes(dir / "page.htm"), secondExamplePageBytes());
 }
 
 TEST_F(StepsTest, StepNineWithoutDestinationWarnsEveryTime) {

@@ -136,7 +136,7 @@ inline const char* const kFirstExamplePage =
     "<HTML LANG=ja><HEAD>\r\n<TITLE>サンプル</TITLE>\r\n\r\n<META NAME=Keyword CONTENT=テスト>\r\n"
     "<META NAME=Content-Type Content=text/html; charset=Shift_JIS>\r\n"
     "<META NAME=GENERATOR CONTENT=ろぷら工房 >\r\n\r\n</HEAD>\r\n\r\n"
-    "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND= TOPMARGIN=0 "
+    "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF TOPMARGIN=0 "
     "LEFTMARGIN=0>\r\n<BASEFONT SIZE=3>\r\nこんにちは<BR>\r\nA&amp;B &times;2<BR>\r\n\r\n</BODY></HTML>\r\n\r\n";
 
 // The second worked example, with every optional block on.
@@ -164,5 +164,12 @@ inline const char* const kSecondExamplePage =
     "<BODY TEXT=#000000 LINK=#0000FF ALINK=#FF0000 VLINK=#800080 BGCOLOR=#FFFFFF BACKGROUND=bg.gif TOPMARGIN=10 "
     "LEFTMARGIN=20 BGPROPERTIES=FIXED>\r\n<BASEFONT SIZE=4>\r\n<BLOCKQUOTE>\r\n\r\nline1<P>\r\nline2<P>\r\n\r\n"
     "</BLOCKQUOTE>\r\n\r\n<!--\r\nmemo\r\n-->\r\n\r\n</BODY></HTML>\r\n\r\n";
+// The second example is labelled euc-jp and so written in EUC-JP, where the
+// maker's name, its only text beyond ASCII, is these JIS X 0208 codes.
+inline std::string secondExamplePageBytes() {
+    std::string page = kSecondExamplePage;
+    const std::string maker = "ろぷら工房";
+    return page.replace(page.find(maker), maker.size(), "\xA4\xED\xA4\xD7\xA4\xE9\xB9\xA9\xCB\xBC");
+}
 
 }  // namespace pelin::testing

@@ -44,7 +44,7 @@ public:
 
 class NoWindows : public form::WindowService {
 public:
-    void showNotepad(text::TextView, text::TextView) override {}
+    void showNotepad(text::TextView, text::TextView, text::PageCharset) override {}
     void showCharacterDialog() override {}
     void showVersionWindow() override {}
 };

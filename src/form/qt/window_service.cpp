@@ -2,8 +2,8 @@
 
 namespace pelin::form::qt {
 
-void QtWindowService::showNotepad(TextView text, TextView file) {
-    if (notepad) notepad(text, file);
+void QtWindowService::showNotepad(TextView text, TextView file, text::PageCharset charset) {
+    if (notepad) notepad(text, file, charset);
 }
 
 void QtWindowService::showCharacterDialog() {

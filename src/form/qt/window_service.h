@@ -12,11 +12,11 @@ class QtWindowService : public WindowService {
 public:
     // Each window comes from the part of the program that makes it; until it
     // is set, asking for it shows nothing.
-    std::function<void(TextView text, TextView file)> notepad;
+    std::function<void(TextView text, TextView file, text::PageCharset charset)> notepad;
     std::function<void()> characterDialog;
     std::function<void()> versionWindow;
 
-    void showNotepad(TextView text, TextView file) override;
+    void showNotepad(TextView text, TextView file, text::PageCharset charset) override;
     void showCharacterDialog() override;
     void showVersionWindow() override;
 };

@@ -42,9 +42,9 @@ NotepadWindow::NotepadWindow(MainWindowLink mainWindow) : messageBox_(this) {
     resize(Form4::kClientWidth, Form4::kClientHeight + menuBar()->sizeHint().height());
 }
 
-bool NotepadWindow::open(TextView text, TextView file) {
+bool NotepadWindow::open(TextView text, TextView file, text::PageCharset charset) {
     bool opened = false;
-    form_.binder().handle([&] { opened = form_.model().Open(text, file); });
+    form_.binder().handle([&] { opened = form_.model().Open(text, file, charset); });
     if (opened) form_.binder().showAfresh(form_.model().Text1);
     return opened;
 }

@@ -24,7 +24,7 @@ public:
     // Shows `text`, which belongs to `file` (empty: to none), in place of the
     // text held (a new document: the editor's undo starts afresh), once unsaved
     // edits are saved or given up. False when the user keeps them.
-    bool open(TextView text, TextView file = {});
+    bool open(TextView text, TextView file = {}, text::PageCharset charset = text::PageCharset::Cp932);
     // Runs a menu item's command as a click on it does.
     void runCommand(form::MenuItem& item);
     // The desktop session is ending: unsaved edits are asked about as closing

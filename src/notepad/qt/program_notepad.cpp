@@ -28,14 +28,14 @@ void ProgramNotepad::linkMainWindow(MainWindowLink mainWindow) { state_->main = 
 
 void ProgramNotepad::unlinkMainWindow() { state_->main = {}; }
 
-void ProgramNotepad::show(TextView text, TextView file) {
+void ProgramNotepad::show(TextView text, TextView file, text::PageCharset charset) {
     if (!state_->window) {
         MainWindowLink link;
         link.commonDialog = [state = state_]() -> form::CommonDialog& { return state->commonDialog(); };
         state_->window = new NotepadWindow(std::move(link));
     }
     // Kept edits stay in front of the user, with the new text not shown.
-    state_->window->open(text, file);
+    state_->window->open(text, file, charset);
     if (state_->window) form::qt::bringForward(*state_->window);
 }
 

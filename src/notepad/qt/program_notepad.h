@@ -22,9 +22,9 @@ public:
     // The main window is going.
     void unlinkMainWindow();
 
-    // Shows `text`, read from `file` (empty: from no file the user may change),
-    // unless the user keeps unsaved edits of the text shown before.
-    void show(TextView text, TextView file);
+    // Shows `text`, read from `file` (empty: from no file the user may change) in
+    // `charset`, unless the user keeps unsaved edits of the text shown before.
+    void show(TextView text, TextView file, text::PageCharset charset = text::PageCharset::Cp932);
     NotepadWindow* window() const;
 
 private:

@@ -202,6 +202,7 @@ void buildStep6(QGroupBox* f) {
 
 void buildSteps7to10(QGroupBox* f7, QGroupBox* f8, QGroupBox* f9, QGroupBox* f10) {
     column(f7)->addWidget(make<QCheckBox>(f7, "Option71"));
+    column(f7)->addWidget(make<QCheckBox>(f7, "Option72"));
     column(f7)->addStretch(1);
 
     column(f8)->addWidget(make<QCheckBox>(f8, "Comment81"));
