@@ -4,9 +4,7 @@
 //
 // The body goes from the source file to the page a block at a time and is never
 // held whole, whatever the size of the file or of its lines.
-#include <cstdint>
-#include <functional>
-
+#include "engine/conversion_progress.h"
 #include "engine/page_output.h"
 #include "platform/file_blocks.h"
 #include "text/text.h"
@@ -34,21 +32,6 @@ struct CharacterPass {
 // character is replaced on its own, so a reference just written is never
 // replaced again.
 void appendPassed(TextView text, CharacterPass pass, Text& out);
-
-// How far a run has come: `done` of the source's `total` bytes converted. It is
-// called on the run's own thread after every block, and while the encoding is
-// being found (with `done` 0); returning false stops the run.
-using ConversionProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
-
-enum class Completion { Finished, Stopped };
-
-// Which addresses in the body become links (see engine/addresses.h).
-struct Links {
-    bool web = false;
-    bool mail = false;
-};
-
-inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 // Writes the body text made from `source` to `out`: every line with its tag and
 // CR LF, the addresses chosen by `links` as links; PRE mode wraps the lines in

@@ -1,5 +1,6 @@
 #include "engine/conversion_run.h"
 
+#include "engine/page_writer.h"
 #include "text/numbers.h"
 #include "text/textfile.h"
 

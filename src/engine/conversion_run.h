@@ -34,15 +34,6 @@ platform::Result<ConversionReport> runConversion(ConversionSettings& settings);
 platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
                                                                 const ConversionProgress& progress);
 
-// Writes the page made from `source` to `write`, a large piece at a time: the
-// head, the body, the afterword, and the one further CR LF that ends the file.
-// Sets settings.HTMLLine to the head. Gives the document's length in UTF-16 units
-// (the page without that last CR LF), or nothing when `progress` stopped it.
-platform::Result<std::optional<std::uint64_t>> writePage(ConversionSettings& settings, platform::BlockSource& source,
-                                                         const platform::ChunkWriter& write,
-                                                         const ConversionProgress& progress = {},
-                                                         std::size_t blockSize = kBlockSize);
-
 // The report texts for a source of `fileSize` bytes and a document of
 // `documentUnits` UTF-16 units.
 ConversionReport makeReport(std::int32_t fileSize, std::uint64_t documentUnits);

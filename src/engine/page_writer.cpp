@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "engine/body_text.h"
-#include "engine/conversion_run.h"
+#include "engine/page_writer.h"
 #include "text/numbers.h"
 
 namespace pelin::engine {

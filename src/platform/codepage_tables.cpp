@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/cp932_conversion.h"
 #include "platform/codepage_system.h"
+#include "platform/cp932_conversion.h"
 
 static_assert(std::endian::native == std::endian::little, "UTF-16LE is used as the host's char16_t");
 

@@ -1,4 +1,5 @@
 #include "engine/conversion_run.h"
+#include "engine/page_writer.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

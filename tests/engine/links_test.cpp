@@ -6,6 +6,7 @@
 #include <random>
 
 #include "engine/conversion_run.h"
+#include "engine/page_writer.h"
 #include "support/engine_answers.h"
 #include "support/reference_body.h"
 

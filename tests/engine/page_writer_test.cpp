@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_run.h"
+#include "engine/page_writer.h"
 #include "support/engine_answers.h"
 #include "text/page_charset.h"
 
