@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "text/characters.h"
+#include "text/utf8_encoding.h"
 
 namespace pelin::text {
 namespace {
@@ -57,24 +58,6 @@ void appendReference(char32_t c, std::string& out) {
     out += "&#";
     out += std::to_string(static_cast<std::uint32_t>(c));
     out += ';';
-}
-
-void appendUtf8(char32_t c, std::string& out) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 bool carries(PageCharset charset, char32_t c) {

@@ -5,6 +5,7 @@
 #include "platform/cp932_conversion.h"
 #include "text/characters.h"
 #include "text/line_ends.h"
+#include "text/utf8_encoding.h"
 
 namespace pelin::text {
 namespace {
@@ -56,6 +57,8 @@ void encodeStretch(TextView text, std::string& out) {
     out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
+}  // namespace
+
 void appendUtf8(char32_t c, std::string& out) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -73,8 +76,6 @@ void appendUtf8(char32_t c, std::string& out) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
-
-}  // namespace
 
 std::size_t utf8SequenceLength(std::string_view s, char32_t& c) {
     auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
