@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (bool pass : {false, true}) {
             std::string page;
             const platform::ChunkWriter write = [&](std::string_view chunk) { page.append(chunk); };
-            engine::PageOutput out(write, outputSize);
+            engine::PageOutput out(write, text::PageCharset::Cp932, outputSize);
             engine::testing::MemorySource source(bytes);
             const platform::Result<engine::Completion> done =
                 engine::writeBody(source, mode, pass, links, out, {}, blockSize);
