@@ -32,20 +32,23 @@ platform::Result<ConversionReport> runConversion(ConversionSettings& settings) {
 platform::Result<std::optional<ConversionReport>> runConversion(ConversionSettings& settings,
                                                                 const ConversionProgress& progress) {
     // The source is opened before the page is begun, so a missing source leaves
-    // no trace. It may also be the destination: the page goes to a new file that
-    // replaces it only at the end.
-    platform::Result<platform::FileBlocks> source = platform::FileBlocks::open(text::toPath(settings.HTMLCFile));
+    // no trace. A page written over its own text, under whatever name, would take
+    // the only copy of the text away.
+    const std::filesystem::path sourcePath = text::toPath(settings.HTMLCFile);
+    const std::filesystem::path pagePath = text::toPath(settings.HTMLFilePass);
+    platform::Result<platform::FileBlocks> source = platform::FileBlocks::open(sourcePath);
     if (!source) return source.error();
+    if (platform::sameFile(sourcePath, pagePath))
+        return platform::fileError(pagePath, platform::FileErrorKind::IsTheSource);
     std::optional<platform::FileError> readError;
     std::optional<std::uint64_t> documentUnits;  // set when the page was made whole
     try {
-        const platform::Result<> written =
-            platform::replaceFileWith(text::toPath(settings.HTMLFilePass), [&](const platform::ChunkWriter& write) {
-                platform::Result<std::optional<std::uint64_t>> page = writePage(settings, *source, write, progress);
-                if (page) documentUnits = *page;
-                else readError = page.error();
-                if (!documentUnits) throw PageAbandoned{};
-            });
+        const platform::Result<> written = platform::replaceFileWith(pagePath, [&](const platform::ChunkWriter& write) {
+            platform::Result<std::optional<std::uint64_t>> page = writePage(settings, *source, write, progress);
+            if (page) documentUnits = *page;
+            else readError = page.error();
+            if (!documentUnits) throw PageAbandoned{};
+        });
         if (!written) return written.error();
     } catch (const PageAbandoned&) {
         if (readError) return *readError;

@@ -35,6 +35,8 @@ Wording wordingOf(FileErrorKind kind) {
     case FileErrorKind::Cancelled: return {"中止しました", "cancelled"};
     case FileErrorKind::ShrankWhileRead:
         return {"読み込んでいる間にファイルが短くなりました", "became shorter while it was read"};
+    case FileErrorKind::IsTheSource:
+        return {"変換するテキストファイルそのものです", "is the text file being converted"};
     }
     return {};
 }

@@ -79,13 +79,17 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 //    target's name: a program killed while writing leaves nothing behind.
 //  - A symbolic link is followed: the file it points to is replaced, in that
 //    file's folder, and the link stays.
-//  - An existing file keeps its permissions, and its owner and group wherever
-//    the system lets the new file have them.
+//  - An existing file keeps its permissions and extended attributes (access
+//    lists, security labels), and its owner and group wherever the system lets
+//    the new file have them; it is never opened to more people than before.
 //  - An existing file is written in place instead, after the new content is
 //    complete, when it cannot be replaced without losing something: its folder
 //    may not be written by the user (the file itself may), the new file could not
-//    be given the old one's owner or group, or it has further names (hard links),
-//    which all keep showing the new content.
+//    be given the old one's owner, group or attributes, or it has further names
+//    (hard links), which all keep showing the new content. The room for the new
+//    content is taken first, another writer's copy is waited for, and interrupts
+//    wait until the copy is done, so only a failing device can leave the file
+//    part old and part new.
 //  - A file without any write permission is refused, as are folders, pipes and
 //    devices. A missing file is created.
 //
@@ -123,6 +127,25 @@ Result<> checkCanCreate(const std::filesystem::path& path);
 // of any replacement in progress, then end the program as the request would
 // have. Installing it more than once does no harm.
 void removeTemporaryFilesOnInterrupt();
+
+// ---- Telling files apart ------------------------------------------------------
+
+// What tells one file from another however its path is written (links, "..",
+// another letter case where the file system ignores case, a hard link): the
+// file's own identity where it exists (device and inode; volume and file index);
+// for a file not yet there, its folder's identity and its name as the file system
+// compares names; where not even the folder is there, the path's own text.
+struct FileKey {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+    std::filesystem::path name;  // empty for an existing file
+    friend auto operator<=>(const FileKey&, const FileKey&) = default;
+};
+FileKey fileKey(const std::filesystem::path& path);
+
+inline bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return fileKey(a) == fileKey(b);
+}
 
 // ---- The program ---------------------------------------------------------------
 

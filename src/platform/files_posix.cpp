@@ -117,6 +117,27 @@ Result<> checkCanCreate(const std::filesystem::path& path) {
     return {};
 }
 
+FileKey fileKey(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) absolute = path;
+    // Links in the folders and at the end followed as the replacement follows
+    // them, also to a file that is not there yet.
+    std::filesystem::path resolved = absolute.lexically_normal();
+    struct stat st {};
+    for (int hop = 0; hop < posix::kMaxLinkHops; ++hop) {
+        std::filesystem::path canonical = std::filesystem::weakly_canonical(resolved, ec);
+        if (!ec) resolved = std::move(canonical);
+        if (::lstat(resolved.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        const std::filesystem::path target = std::filesystem::read_symlink(resolved, ec);
+        if (ec) break;
+        resolved = resolved.parent_path() / target;
+    }
+    if (::stat(resolved.c_str(), &st) == 0) return {st.st_dev, st.st_ino, {}};
+    if (::stat(resolved.parent_path().c_str(), &st) == 0) return {st.st_dev, st.st_ino, resolved.filename()};
+    return {0, 0, resolved};
+}
+
 std::filesystem::path programFolder() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);

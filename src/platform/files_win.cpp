@@ -95,6 +95,42 @@ Result<> checkCanCreate(const std::filesystem::path& path) {
     return {};
 }
 
+namespace {
+
+// The volume and file index of what `path` names, links followed.
+bool identify(const std::filesystem::path& path, FileKey& key) {
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const win::Handle opened(
+        ::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!opened.valid() || !::GetFileInformationByHandle(opened.get(), &info)) return false;
+    key.volume = info.dwVolumeSerialNumber;
+    key.file = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    return true;
+}
+
+// A name as the file system compares it: letter case does not count.
+std::filesystem::path caseless(const std::filesystem::path& name) {
+    std::wstring upper = name.native();
+    ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(upper.size()), upper.data(),
+                    static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    return upper;
+}
+
+}  // namespace
+
+FileKey fileKey(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path whole = std::filesystem::absolute(path, ec);
+    if (ec) whole = path;
+    whole = whole.lexically_normal();
+    FileKey key;
+    if (identify(whole, key)) return key;
+    if (identify(whole.parent_path(), key)) key.name = caseless(whole.filename());
+    else key.name = caseless(whole);
+    return key;
+}
+
 std::filesystem::path programFolder() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {

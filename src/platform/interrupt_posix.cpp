@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <cstring>
+#include <iterator>
+#include <mutex>
 
 #include "platform/files.h"
 #include "platform/posix_fd.h"
@@ -26,7 +28,16 @@ static_assert(std::atomic<int>::is_always_lock_free, "the handler must not wait 
 // More than one replacement may be under way (the settings file beside a page).
 Slot slots[8];
 
+// While a step is held (InterruptsHeld), the request only waits for its end.
+std::atomic<int> holders{0};
+std::atomic<int> waitingSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
 extern "C" void removeHeldNamesAndEnd(int signal) {
+    if (holders.load() > 0) {
+        waitingSignal.store(signal);
+        return;
+    }
     for (Slot& slot : slots) {
         if (slot.state.load() == kHeld) ::unlink(slot.name);
     }
@@ -36,9 +47,40 @@ extern "C" void removeHeldNamesAndEnd(int signal) {
     ::raise(signal);
 }
 
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Installing and taking back the handler of a held step, one thread at a time.
+std::mutex holdLock;
+bool installedForHold[std::size(kEndingSignals)];
+
 }  // namespace
 
 namespace posix {
+
+InterruptsHeld::InterruptsHeld() {
+    const std::lock_guard guard(holdLock);
+    if (holders.fetch_add(1) > 0) return;
+    struct sigaction action {};
+    action.sa_handler = removeHeldNamesAndEnd;
+    ::sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+        struct sigaction old {};
+        // Only where the signal would end the program at once: the window
+        // program, say, which installs nothing.
+        installedForHold[i] = ::sigaction(kEndingSignals[i], nullptr, &old) == 0 && old.sa_handler == SIG_DFL &&
+                              !(old.sa_flags & SA_SIGINFO) && ::sigaction(kEndingSignals[i], &action, nullptr) == 0;
+    }
+}
+
+InterruptsHeld::~InterruptsHeld() {
+    const std::lock_guard guard(holdLock);
+    if (holders.fetch_sub(1) > 1) return;
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+        if (installedForHold[i]) ::signal(kEndingSignals[i], SIG_DFL);
+        installedForHold[i] = false;
+    }
+    if (const int signal = waitingSignal.exchange(0); signal != 0) ::raise(signal);
+}
 
 int holdTemporaryName(const char* name) {
     const std::size_t length = std::strlen(name);
@@ -64,7 +106,7 @@ void removeTemporaryFilesOnInterrupt() {
     struct sigaction action {};
     action.sa_handler = removeHeldNamesAndEnd;
     ::sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : kEndingSignals) {
         struct sigaction old {};
         // A signal the program was started to ignore (nohup) stays ignored.
         if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;

@@ -10,6 +10,8 @@
 
 namespace pelin::platform::posix {
 
+inline constexpr int kMaxLinkHops = 40;  // as the system allows when it follows links itself
+
 // The error for `err` (an errno value) on `path`, sorted into its kind.
 FileError errorOf(const std::filesystem::path& path, int err);
 
@@ -50,5 +52,27 @@ bool writeAll(int fd, std::string_view bytes);
 // replacements at once than slots, or an overlong name).
 int holdTemporaryName(const char* name);
 void dropTemporaryName(int slot);
+
+// Writes the complete content of `from` over the existing file `file`, which
+// keeps its owner, permissions, attributes and every name it has.
+Result<> copyOver(int from, const std::filesystem::path& file, const std::filesystem::path& errorPath);
+
+// Gives the open file `to` exactly the extended attributes of the file `from`
+// (its access list and security label among them): false when any of them
+// cannot be given, or an inherited one taken off.
+bool copyAttributes(const char* from, int to);
+
+// While one lives, an interrupt or termination request (SIGINT, SIGTERM, SIGHUP)
+// waits: the step it guards (the copy over a file written in place) is never cut
+// off halfway. The last one to go delivers the request, which then ends the
+// program as it would have. A signal the program ignores stays ignored, and a
+// handler of the program's own other than ours stays in place.
+class InterruptsHeld {
+public:
+    InterruptsHeld();
+    ~InterruptsHeld();
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+};
 
 }  // namespace pelin::platform::posix

@@ -30,7 +30,6 @@ using posix::Fd;
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;  // as the system allows when it follows links itself
 constexpr int kNameAttempts = 100;
 
 // The file that a replacement of `path` changes: the end of every chain of
@@ -44,7 +43,7 @@ Result<std::filesystem::path> followLinks(const std::filesystem::path& path) {
             return errorOf(path, errno);
         }
         if (!S_ISLNK(st.st_mode)) return current;
-        if (hop == kMaxLinkHops) return errorOf(path, ELOOP);
+        if (hop == posix::kMaxLinkHops) return errorOf(path, ELOOP);
         std::error_code ec;
         const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
         if (ec) return errorOf(path, ec.value());
@@ -183,6 +182,11 @@ public:
             return errorOf(errorPath, err);
         }
         name_.forget();
+        // The new name is on the disk only once the folder is: until then a power
+        // loss could bring the old file back after the program said it was done.
+        Fd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.get() >= 0 && ::fsync(folder.get()) != 0 && errno != EINVAL && errno != EROFS)
+            return errorOf(errorPath, errno);
         return {};
     }
 
@@ -194,15 +198,20 @@ private:
     TemporaryName name_;  // empty while the file has no name
 };
 
-// Gives the new file the old one's owner, group and permissions; false when the
-// system does not let this user (only the super-user may give a file away).
-bool makeLike(int fd, const struct stat& old) {
+// Gives the new file the old one's owner, group, extended attributes and
+// permissions; false when the system does not let this user (only the
+// super-user may give a file away) or the new file would end up open to more
+// people than the old one.
+bool makeLike(int fd, const std::filesystem::path& file, const struct stat& old) {
     struct stat now {};
     if (::fstat(fd, &now) != 0) return false;
     if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
         return false;
-    // After fchown, which may clear the set-user and set-group bits.
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (!posix::copyAttributes(file.c_str(), fd)) return false;
+    // After fchown, which may clear the set-user and set-group bits, and after the
+    // access list, whose mask the group bits are.
+    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fstat(fd, &now) != 0) return false;
+    return (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
 // Starts writing a piece of the new file to the disk while the rest is still
@@ -231,32 +240,6 @@ Result<> produceInto(int fd, const std::filesystem::path& errorPath,
         return fileError(errorPath, FileErrorKind::OutOfMemory);
     }
     if (writeError != 0) return errorOf(errorPath, writeError);
-    return {};
-}
-
-// Writes the complete content of `from` over the existing `file`. The old bytes
-// are overwritten before the length is set, so a full disk is met as late as
-// possible; the file keeps its owner, permissions and every name it has.
-Result<> copyOver(int from, const std::filesystem::path& file, const std::filesystem::path& errorPath) {
-    Fd to(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (to.get() < 0) return errorOf(errorPath, errno);
-    struct stat st {};
-    if (::fstat(to.get(), &st) != 0) return errorOf(errorPath, errno);
-    if (!S_ISREG(st.st_mode)) return fileError(errorPath, FileErrorKind::NotRegularFile);
-    if (::lseek(from, 0, SEEK_SET) != 0) return errorOf(errorPath, errno);
-    char buffer[1 << 16];
-    off_t length = 0;
-    for (;;) {
-        const ssize_t n = ::read(from, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errorOf(errorPath, errno);
-        if (n == 0) break;
-        if (!posix::writeAll(to.get(), std::string_view(buffer, static_cast<std::size_t>(n))))
-            return errorOf(errorPath, errno);
-        length += n;
-    }
-    if (::ftruncate(to.get(), length) != 0 || ::fsync(to.get()) != 0 || ::close(to.release()) != 0)
-        return errorOf(errorPath, errno);
     return {};
 }
 
@@ -297,13 +280,13 @@ Result<> replaceFileWith(const std::filesystem::path& path,
         inPlace ? NewFile::scratch(scratchFolder, file) : NewFile::beside(folder, file, old ? 0600 : 0666, path);
     if (!made) return made.error();
     NewFile& content = *made;
-    if (!inPlace && old && !makeLike(content.fd(), *old)) {
+    if (!inPlace && old && !makeLike(content.fd(), file, *old)) {
         content.unname();
         inPlace = true;
     }
 
     if (Result<> produced = produceInto(content.fd(), path, produce); !produced) return produced;
-    if (inPlace) return copyOver(content.fd(), file, path);
+    if (inPlace) return posix::copyOver(content.fd(), file, path);
     if (::fsync(content.fd()) != 0) return errorOf(path, errno);
     return content.takeTheNameOf(file, path);
 }

@@ -187,12 +187,36 @@ Result<> produceInto(HANDLE file, const std::filesystem::path& errorPath,
     return {};
 }
 
+// The file to be written over, open for this writer alone: another writer's
+// copy over it is waited for a while, so that two copies never interleave.
+win::Handle openAlone(const std::filesystem::path& file) {
+    constexpr int kAttempts = 200;  // ten seconds
+    for (int attempt = 0;; ++attempt) {
+        win::Handle to(::CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+        if (to.valid() || ::GetLastError() != ERROR_SHARING_VIOLATION || attempt == kAttempts) return to;
+        ::Sleep(50);
+    }
+}
+
 // Writes the complete content of `from` over the existing `file`, which keeps
-// every name, attribute and right it has.
+// every name, attribute and right it has. The room for the new length is taken
+// before the first old byte is overwritten, so a full disk leaves the old
+// content whole; the caller holds interrupts off until the copy is done. What
+// remains is a device that fails during the copy itself: the file is then part
+// new and part old, and the error says so.
 Result<> copyOver(HANDLE from, const std::filesystem::path& file, const std::filesystem::path& errorPath) {
-    win::Handle to(::CreateFileW(file.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+    win::Handle to = openAlone(file);
     if (!to.valid()) return win::openError(errorPath);
     if (::GetFileType(to.get()) != FILE_TYPE_DISK) return fileError(errorPath, FileErrorKind::NotRegularFile);
+    FILE_ALLOCATION_INFO room{};
+    LARGE_INTEGER oldLength{};
+    if (!::GetFileSizeEx(from, &room.AllocationSize) || !::GetFileSizeEx(to.get(), &oldLength))
+        return win::lastError(errorPath);
+    // A smaller allocation would cut the old content off at once.
+    if (room.AllocationSize.QuadPart > oldLength.QuadPart &&
+        !::SetFileInformationByHandle(to.get(), FileAllocationInfo, &room, sizeof room))
+        return win::lastError(errorPath);
     if (!::SetFilePointerEx(from, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return win::lastError(errorPath);
     char buffer[1 << 16];
     for (;;) {

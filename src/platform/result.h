@@ -31,6 +31,7 @@ enum class FileErrorKind {
     ContentNotKept,   // the file's content could not be kept as it is (see the writer)
     Cancelled,        // the producer of a new file gave up (see replaceFileWith)
     ShrankWhileRead,  // the file became shorter than it was when it was opened
+    IsTheSource,      // a page would be written over the text it is made from
 };
 
 struct FileError {

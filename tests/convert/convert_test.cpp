@@ -250,9 +250,22 @@ TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     EXPECT_EQ(readBytes(dir / "od" / "p.htm"), "a source");
     EXPECT_EQ(readBytes(dir / "od" / "y.htm"), secondExamplePageBytes());
 
-    o = runProgram("--settings Pelin.ini y.txt ./y.txt");
+    // The source under another name: another spelling, a second hard link, and
+    // on Windows another letter case, of a page already there or not.
+    std::filesystem::create_hard_link(dir / "y.txt", dir / "hard.htm");
+    std::vector<std::string> sameFile{"./y.txt", "hard.htm"};
+#ifdef _WIN32
+    sameFile.push_back("Y.TXT");
+    writeFile("d2/X.txt", "third");
+    o = runProgram("--settings Pelin.ini --out-dir od d1/x.txt d2/X.txt");
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(readBytes(dir / "y.txt"), kSecondExampleSource);
+    EXPECT_FALSE(std::filesystem::exists(dir / "od" / "x.htm"));
+#endif
+    for (const std::string& page : sameFile) {
+        o = runProgram("--settings Pelin.ini y.txt " + page);
+        EXPECT_EQ(o.status, 1) << page;
+        EXPECT_EQ(readBytes(dir / "y.txt"), kSecondExampleSource) << page;
+    }
 }
 
 TEST_F(ConvertTest, UsageHelpAndVersion) {

@@ -10,7 +10,7 @@ namespace {
 using Clash = PlannedPage::Clash;
 using Paths = std::vector<std::filesystem::path>;
 
-std::filesystem::path lexical(const std::filesystem::path& p) { return p.lexically_normal(); }
+platform::FileKey lexical(const std::filesystem::path& p) { return {0, 0, p.lexically_normal()}; }
 
 TEST(PagePlan, EachSourceGetsItsNameWithHtmInTheFolder) {
     const Paths sources{"d1/a.txt", "b.text", "c", "d.tar.gz"};

@@ -133,15 +133,6 @@ TEST(ConversionRun, ReportCountsTwoBytesPerCharacter) {
     EXPECT_TRUE(at31999.editEnabled);
 }
 
-TEST(ConversionRun, OutputOverTheSourceReplacesIt) {
-    TempDir dir;
-    auto s = plainAnswers();
-    s.HTMLCFile = text::fromPath(dir.write("same.txt", "hello\r\n"));
-    s.HTMLFilePass = s.HTMLCFile;
-    ASSERT_TRUE(runConversion(s).ok());
-    EXPECT_NE(TempDir::read(dir / "same.txt").find("hello<BR>\r\n"), std::string::npos);
-}
-
 TEST(ConversionRun, UnreadableSourceWritesNothing) {
     TempDir dir;
     std::vector<const char*> names{"missing.txt"};
@@ -185,6 +176,20 @@ TEST(ConversionRun, SecondRunStartsTheDocumentAfresh) {
     const std::string first = TempDir::read(dir / "out.htm");
     ASSERT_TRUE(runConversion(s).ok());
     EXPECT_EQ(TempDir::read(dir / "out.htm"), first);
+}
+
+TEST(ConversionRun, APageThatIsTheSourceUnderAnotherNameIsRefused) {
+    TempDir dir;
+    auto s = plainAnswers();
+    s.HTMLCFile = text::fromPath(dir.write("in.txt", "the only copy"));
+    std::filesystem::create_hard_link(dir / "in.txt", dir / "page.htm");
+    for (const auto& page : {dir / "page.htm", dir / "in.txt"}) {
+        s.HTMLFilePass = text::fromPath(page);
+        const platform::Result<ConversionReport> report = runConversion(s);
+        ASSERT_FALSE(report.ok());
+        EXPECT_EQ(report.error().kind, platform::FileErrorKind::IsTheSource);
+        EXPECT_EQ(TempDir::read(dir / "in.txt"), "the only copy");
+    }
 }
 
 // A source of a few blocks, and a page already at the destination.

@@ -1,20 +1,25 @@
 // Replacing a file as users have them: behind symbolic links, owned by someone
 // else, in folders they cannot write, with further names, and interrupted.
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/files.h"
@@ -221,6 +226,123 @@ TEST(Replacing, AnInterruptRemovesANamedTemporaryFile) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);  // ended as the interrupt ends a program
     EXPECT_EQ(TempDir::read(page), "old");
     EXPECT_EQ(namesIn(dir.path()), Names{"page.htm"});
+}
+
+// A file system of 1 MiB of the child's own at `folder`; false where the
+// system lets no mount namespace be made.
+bool mountSmallDisk(const std::filesystem::path& folder) {
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("none", folder.c_str(), "tmpfs", 0, "size=1m") == 0;
+}
+
+TEST(Replacing, AFileWrittenInPlaceThatWouldNotFitStaysWhole) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "disk");
+    const std::string old(300'000, 'o');
+    const int status = inChild([&] {
+        if (!mountSmallDisk(dir / "disk")) return 77;
+        const auto page = dir.write("disk/page.htm", old);
+        std::filesystem::create_hard_link(page, dir / "disk" / "link.htm");
+        // The new content fits beside the old page, but not in its place.
+        const Result<> written = replaceFile(page, std::string(600'000, 'n'));
+        if (written || written.error().kind != FileErrorKind::DiskFull) return 1;
+        return TempDir::read(page) == old && TempDir::read(dir / "disk" / "link.htm") == old ? 0 : 2;
+    });
+    if (status == 77) GTEST_SKIP() << "no mount namespace for a small file system";
+    EXPECT_EQ(status, 0);
+}
+
+TEST(Replacing, AnInterruptDuringACopyInPlaceWaitsForItsEnd) {
+    TempDir dir;
+    const std::string old(40 << 20, 'o');
+    const auto page = dir.write("page.htm", old);
+    std::filesystem::create_hard_link(page, dir / "link.htm");
+    const std::string fresh(32 << 20, 'n');
+    int produced[2];
+    ASSERT_EQ(::pipe(produced), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // As the window program does: nothing installed for the signal.
+        (void)replaceFileWith(page, [&](const ChunkWriter& write) {
+            write(fresh);
+            if (::write(produced[1], "!", 1) != 1) ::_exit(3);
+        });
+        ::_exit(0);
+    }
+    ::close(produced[1]);
+    char c = 0;
+    ASSERT_EQ(::read(produced[0], &c, 1), 1);
+    // Once the first new byte is there, the copy over the old content is under way.
+    const int watched = ::open(page.c_str(), O_RDONLY);
+    while (::pread(watched, &c, 1, 0) == 1 && c == 'o') {
+    }
+    ::close(watched);
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(produced[0]);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    const std::string now = TempDir::read(page);
+    EXPECT_TRUE(now == fresh || now == old);  // and never part of each
+}
+
+TEST(Replacing, TwoWritersInPlaceNeverMixTheirContent) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    std::filesystem::create_hard_link(page, dir / "link.htm");
+    const std::string a(16 << 20, 'a');
+    const std::string b(16 << 20, 'b');
+    for (int round = 0; round < 10; ++round) {
+        std::thread other([&] { (void)replaceFile(page, b); });
+        (void)replaceFile(page, a);
+        other.join();
+        const std::string now = TempDir::read(page);
+        ASSERT_TRUE(now == a || now == b) << "round " << round;
+    }
+}
+
+// The access list as the system stores it: its version, then each entry's tag,
+// permissions and user.
+std::string accessList(std::initializer_list<std::array<std::uint32_t, 3>> entries) {
+    std::string bytes;
+    const auto put = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+    };
+    put(2, 4);
+    for (const auto& [tag, permissions, user] : entries) {
+        put(tag, 2);
+        put(permissions, 2);
+        put(user, 4);
+    }
+    return bytes;
+}
+
+TEST(Replacing, AccessListAndAttributesGoWithTheNewFileAndNothingIsOpenedUp) {
+    TempDir dir;
+    const auto page = dir.write("page.htm", "old");
+    ::chmod(page.c_str(), 0640);
+    constexpr std::uint32_t kAnyone = 0xFFFFFFFF;
+    const std::string acl = accessList({{0x01, 6, kAnyone},    // owner rw-
+                                        {0x02, 6, 1},          // user 1 rw-
+                                        {0x04, 4, kAnyone},    // group r--
+                                        {0x10, 6, kAnyone},    // mask rw-
+                                        {0x20, 0, kAnyone}});  // others ---
+    if (::setxattr(page.c_str(), "user.note", "kept", 4, 0) != 0 ||
+        ::setxattr(page.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
+        GTEST_SKIP() << "no extended attributes or access lists here";
+    struct stat before {};
+    ASSERT_EQ(::stat(page.c_str(), &before), 0);
+
+    ASSERT_TRUE(replaceFile(page, "new"));
+    struct stat after {};
+    ASSERT_EQ(::stat(page.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
+    char value[256];
+    const ssize_t note = ::getxattr(page.c_str(), "user.note", value, sizeof value);
+    EXPECT_EQ(std::string(value, note > 0 ? static_cast<std::size_t>(note) : 0), "kept");
+    const ssize_t list = ::getxattr(page.c_str(), "system.posix_acl_access", value, sizeof value);
+    EXPECT_EQ(std::string(value, list > 0 ? static_cast<std::size_t>(list) : 0), acl);
+    EXPECT_EQ(TempDir::read(page), "new");
 }
 
 #endif

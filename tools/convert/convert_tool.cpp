@@ -69,14 +69,6 @@ std::filesystem::path absolutePath(const std::filesystem::path& path) {
     return ec ? path : absolute;
 }
 
-// The file a path names, links followed as far as they exist, so that two ways of
-// writing one file are one file.
-std::filesystem::path resolvedPath(const std::filesystem::path& path) {
-    std::error_code ec;
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolutePath(path), ec);
-    return ec ? absolutePath(path).lexically_normal() : resolved;
-}
-
 std::string clashText(const PlannedPage& planned) {
     const std::string page = "not converted: its page " + shown(planned.page);
     if (planned.clash == PlannedPage::Clash::SharedPage)
@@ -197,9 +189,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "pelin-convert: no answers saved in " << shown(settingsFile)
             << " yet; converting with the answers of a first start\n";
 
-    const std::vector<PlannedPage> plan = request.outDir
-                                              ? planPagesInFolder(*request.outDir, request.sources, resolvedPath)
-                                              : planPage(request.sources.front(), request.destination, resolvedPath);
+    const std::vector<PlannedPage> plan =
+        request.outDir ? planPagesInFolder(*request.outDir, request.sources, platform::fileKey)
+                       : planPage(request.sources.front(), request.destination, platform::fileKey);
     settings::SettingsFile ini(answers.folder());
     WizardRun wizard(ini, programFolder);
     ProgressLine progress(err);

@@ -10,14 +10,14 @@ PlannedPage unmarked(const std::filesystem::path& source, const std::filesystem:
 }
 
 void markClashes(std::vector<PlannedPage>& plan, const FileIdentity& identity) {
-    std::map<std::filesystem::path, std::vector<std::size_t>> byPage;
-    std::map<std::filesystem::path, std::size_t> bySource;
+    std::map<platform::FileKey, std::vector<std::size_t>> byPage;
+    std::map<platform::FileKey, std::size_t> bySource;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         byPage[identity(plan[i].page)].push_back(i);
         bySource.emplace(identity(plan[i].source), i);
     }
     for (std::size_t i = 0; i < plan.size(); ++i) {
-        const std::filesystem::path page = identity(plan[i].page);
+        const platform::FileKey page = identity(plan[i].page);
         if (const auto source = bySource.find(page); source != bySource.end()) {
             plan[i].clash = PlannedPage::Clash::ReplacesSource;
             plan[i].clashesWith = plan[source->second].source;

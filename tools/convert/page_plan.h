@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace pelin::convert {
 
 struct PlannedPage {
@@ -24,9 +26,8 @@ struct PlannedPage {
 // The page of `source` in `folder`: its name with the extension ".htm" in place of its own.
 std::filesystem::path pageInFolder(const std::filesystem::path& folder, const std::filesystem::path& source);
 
-// One name for each file, however it was written: two paths name the same file
-// when they give the same name.
-using FileIdentity = std::function<std::filesystem::path(const std::filesystem::path&)>;
+// What tells one file from another, however its path was written.
+using FileIdentity = std::function<platform::FileKey(const std::filesystem::path&)>;
 
 // The pages of `sources` in `folder` (or the one page `page` of the one source)
 // with every clash marked. Only the sources whose page is written over by nothing
