@@ -274,12 +274,13 @@ TEST(Replacing, AnInterruptDuringACopyInPlaceWaitsForItsEnd) {
     ASSERT_EQ(::read(produced[0], &c, 1), 1);
     // Once the first new byte is there, the copy over the old content is under way.
     const int watched = ::open(page.c_str(), O_RDONLY);
-    while (::pread(watched, &c, 1, 0) == 1 && c == 'o') {
+    int status = 0;
+    pid_t ended = 0;
+    while (::pread(watched, &c, 1, 0) == 1 && c == 'o' && (ended = ::waitpid(child, &status, WNOHANG)) == 0) {
     }
     ::close(watched);
     ::kill(child, SIGTERM);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    if (ended == 0) ::waitpid(child, &status, 0);
     ::close(produced[0]);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
     const std::string now = TempDir::read(page);
