@@ -199,6 +199,20 @@ win::Handle openAlone(const std::filesystem::path& file) {
     }
 }
 
+// Takes the room for the file's new length. A file system that cannot (Wine's
+// has no allocation) must at least have the `growth` free.
+bool reserve(HANDLE file, const std::filesystem::path& path, FILE_ALLOCATION_INFO& room, LONGLONG growth) {
+    if (::SetFileInformationByHandle(file, FileAllocationInfo, &room, sizeof room)) return true;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_CALL_NOT_IMPLEMENTED && error != ERROR_NOT_SUPPORTED && error != ERROR_INVALID_PARAMETER)
+        return false;
+    ULARGE_INTEGER free{};
+    if (!::GetDiskFreeSpaceExW(path.parent_path().c_str(), &free, nullptr, nullptr)) return false;
+    if (free.QuadPart >= static_cast<ULONGLONG>(growth)) return true;
+    ::SetLastError(ERROR_DISK_FULL);
+    return false;
+}
+
 // Writes the complete content of `from` over the existing `file`, which keeps
 // every name, attribute and right it has. The room for the new length is taken
 // before the first old byte is overwritten, so a full disk leaves the old
@@ -215,7 +229,7 @@ Result<> copyOver(HANDLE from, const std::filesystem::path& file, const std::fil
         return win::lastError(errorPath);
     // A smaller allocation would cut the old content off at once.
     if (room.AllocationSize.QuadPart > oldLength.QuadPart &&
-        !::SetFileInformationByHandle(to.get(), FileAllocationInfo, &room, sizeof room))
+        !reserve(to.get(), file, room, room.AllocationSize.QuadPart - oldLength.QuadPart))
         return win::lastError(errorPath);
     if (!::SetFilePointerEx(from, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return win::lastError(errorPath);
     char buffer[1 << 16];
