@@ -27,6 +27,10 @@ std::filesystem::path userConfigFolder();
 // that is unset or not an absolute path.
 std::filesystem::path userDataFolder();
 
+// Makes the folder `path`, whose parent must be there; a folder (or a link to
+// one) already there is taken as it is.
+Result<> makeFolder(const std::filesystem::path& path);
+
 // Creates a new, empty folder "<prefix>…" that only this user may use, in the
 // system's folder for temporary files.
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix);

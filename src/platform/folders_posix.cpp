@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -5,6 +7,7 @@
 #include <system_error>
 
 #include "platform/folders.h"
+#include "platform/posix_fd.h"
 
 namespace pelin::platform {
 
@@ -28,6 +31,14 @@ std::filesystem::path userConfigFolder() { return baseFolder("XDG_CONFIG_HOME", 
 
 std::filesystem::path userDataFolder() {
     return baseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
+}
+
+Result<> makeFolder(const std::filesystem::path& path) {
+    if (::mkdir(path.c_str(), 0777) == 0) return {};
+    const int error = errno;
+    struct stat there {};
+    if (error == EEXIST && ::stat(path.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return {};
+    return posix::errorOf(path, error == EEXIST ? ENOTDIR : error);
 }
 
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {

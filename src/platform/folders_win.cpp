@@ -48,6 +48,15 @@ std::filesystem::path userConfigFolder() {
 // Characters a user adds live with the rest of the program's own files there.
 std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
+Result<> makeFolder(const std::filesystem::path& path) {
+    if (::CreateDirectoryW(path.c_str(), nullptr)) return {};
+    const DWORD error = ::GetLastError();
+    const DWORD there = ::GetFileAttributesW(path.c_str());
+    if (error == ERROR_ALREADY_EXISTS && there != INVALID_FILE_ATTRIBUTES && (there & FILE_ATTRIBUTE_DIRECTORY))
+        return {};
+    return windowsError(path, error == ERROR_ALREADY_EXISTS ? ERROR_DIRECTORY : error);
+}
+
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     // The temporary folder Windows gives each user is already the user's own.
     static std::atomic<unsigned> count{0};

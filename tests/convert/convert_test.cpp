@@ -86,7 +86,7 @@ TEST_F(ConvertTest, WorkedExamplesFromSettingsFiles) {
     EXPECT_EQ(readBytes(dir / "one.htm"), cp932(kFirstExamplePage));
     // The page figure: two bytes a character, the file's last line end left out.
     const double pageKb = static_cast<double>(text::fromUtf8(kFirstExamplePage).size() - 2) * 2 / 1000.0;
-    EXPECT_EQ(o.out, "変換前:0.021KB\n変換後:" + text::toUtf8(text::formatReal(pageKb)) + "KB\n");
+    EXPECT_EQ(o.out, "one.htm: 変換前:0.021KB 変換後:" + text::toUtf8(text::formatReal(pageKb)) + "KB\n");
     EXPECT_EQ(readBytes(dir / "first.ini"), firstIni);  // "Setei=Auto" writes nothing here
 
     o = runProgram("--settings second.ini two.txt two.htm");
@@ -206,12 +206,40 @@ TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheRea
               "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
               "pelin-convert: folder.txt: is a folder\n" +
                   notAFileError);
-    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);  // sizes before and after, for each page
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 2);  // one line of sizes for each page
     EXPECT_EQ(readBytes(dir / "Pelin.ini"), ini);
 
     o = runProgram("--settings Pelin.ini a.txt no-such-folder/a.htm");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "pelin-convert: no-such-folder/a.htm: cannot be written because no such file or folder\n");
+}
+
+TEST_F(ConvertTest, OutDirIsMadeWhenMissingAndEachSizeLineNamesItsPage) {
+    writeSettings("Pelin.ini", firstExampleKeys());  // a page in code page 932
+    writeFile("a.txt", kFirstExampleSource);
+    writeFile("b.txt", "x");
+
+    Outcome o = runProgram("--settings Pelin.ini --out-dir new/pages a.txt b.txt");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "pelin-convert: new/pages: cannot be made because no such file or folder\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "new"));
+
+    o = runProgram("--settings Pelin.ini --out-dir new a.txt b.txt");
+    EXPECT_EQ(o.status, 0) << o.err;
+    // Each line as the last step shows the sizes: the page's figure counts two
+    // bytes a character of the page, its last line end left out.
+    std::string expected;
+    for (const char* name : {"a", "b"}) {
+        const std::filesystem::path page = dir / "new" / (std::string(name) + ".htm");
+        const double sourceKb = static_cast<double>(std::filesystem::file_size(dir / (std::string(name) + ".txt")));
+        const double pageKb = static_cast<double>(text::fromCp932(readBytes(page)).size() - 2) * 2;
+        expected += (std::filesystem::path("new") / page.filename()).string() +
+                    ": 変換前:" + text::toUtf8(text::formatReal(sourceKb / 1000.0)) +
+                    "KB 変換後:" + text::toUtf8(text::formatReal(pageKb / 1000.0)) + "KB\n";
+    }
+    EXPECT_EQ(o.out, expected);
+    // A folder that is there is written into as it is.
+    EXPECT_EQ(runProgram("--settings Pelin.ini --out-dir new a.txt").status, 0);
 }
 
 TEST_F(ConvertTest, FileNamesInAnyScriptAreTakenAndShownAsTyped) {
