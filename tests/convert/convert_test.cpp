@@ -254,6 +254,28 @@ TEST_F(ConvertTest, FileNamesInAnyScriptAreTakenAndShownAsTyped) {
     EXPECT_EQ(o.err, "pelin-convert: 한국.txt: cannot be read because no such file or folder\n");
 }
 
+// A name that would set the terminal's title or colours, or that holds bytes of
+// no character, is printed with those as escapes a terminal does not act on.
+TEST_F(ConvertTest, ControlCharactersAndBytesOfNoCharacterInNamesArePrintedAsEscapes) {
+    writeSettings("first.ini", firstExampleKeys());
+    const std::string ini = (dir / "first.ini").string();
+
+    Outcome o = runIn(dir, {"--settings", ini, "\x1B]0;owned\x07\xFF.txt", "a.htm"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: \\x1B]0;owned\\x07\\xFF.txt: ")) << o.err;
+    o = runIn(dir, {"--\x1B[2J\xC2\x9B"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: unknown option '--\\x1B[2J\\u009B'\n")) << o.err;
+#ifndef _WIN32
+    // A page whose name colours the terminal red is written under that name.
+    writeFile("one.txt", kFirstExampleSource);
+    o = runIn(dir, {"--settings", ini, (dir / "one.txt").string(), (dir / "\x1B[31mred.htm").string()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "\x1B[31mred.htm"));
+    EXPECT_TRUE(o.out.starts_with((dir / "\\x1B[31mred.htm: 変換前:").string())) << o.out;
+#endif
+}
+
 TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     writeSettings("Pelin.ini", secondExampleKeys());
     for (const char* folder : {"d1", "d2", "od"}) std::filesystem::create_directory(dir / folder);

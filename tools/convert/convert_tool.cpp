@@ -10,6 +10,7 @@
 #include "progress_line.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
+#include "shown_text.h"
 #include "text/textfile.h"
 #include "tool_services.h"
 #include "version.h"
@@ -58,8 +59,7 @@ std::string reasonFor(const platform::FileError& error, const char* doing) {
     }
 }
 
-// A file's name as the program prints it: UTF-8, whatever the system's own form.
-std::string shown(const std::filesystem::path& path) { return text::toUtf8(text::fromPath(path)); }
+std::string shown(const std::filesystem::path& path) { return shownName(path); }
 
 void report(std::ostream& err, const std::filesystem::path& path, const std::string& what) {
     err << "pelin-convert: " << shown(path) << ": " << what << '\n';
