@@ -2,9 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <string>
-#include <system_error>
 
 #include "platform/folders.h"
 #include "platform/posix_fd.h"
@@ -39,15 +36,6 @@ Result<> makeFolder(const std::filesystem::path& path) {
     struct stat there {};
     if (error == EEXIST && ::stat(path.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return {};
     return posix::errorOf(path, error == EEXIST ? ENOTDIR : error);
-}
-
-Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
-    std::error_code ec;
-    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec) base = ".";
-    std::string name = (base / prefix).string() + "-XXXXXX";
-    if (!::mkdtemp(name.data())) return FileError{base, std::strerror(errno)};
-    return std::filesystem::path(name);
 }
 
 }  // namespace pelin::platform

@@ -182,6 +182,24 @@ TEST_F(ConvertTest, SetReplacesASavedAnswerForThisRunAlone) {
     EXPECT_FALSE(std::filesystem::exists(dir / "two.htm"));
 }
 
+// The answers of --set are kept in memory: no copy of them is written, so none is
+// left behind by a run that is interrupted, and a system whose folder for
+// temporary files cannot be used converts as any other.
+TEST_F(ConvertTest, SetWritesNoCopyOfTheAnswers) {
+    const std::string noFolder = (dir / "no-such-folder").string();
+#ifdef _WIN32
+    ScopedEnv tmp("TMP", noFolder), temp("TEMP", noFolder);
+#else
+    ScopedEnv tmp("TMPDIR", noFolder);
+#endif
+    writeSettings("first.ini", firstExampleKeys());
+    writeFile("one.txt", kFirstExampleSource);
+
+    Outcome o = runProgram("--settings first.ini --set webtitles=日記 one.txt one.htm");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(pageHas(dir / "one.htm", cp932("<TITLE>日記</TITLE>")));
+}
+
 TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheReason) {
     writeSettings("Pelin.ini", secondExampleKeys());
     const std::string ini = readBytes(dir / "Pelin.ini");

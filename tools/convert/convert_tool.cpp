@@ -210,7 +210,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::vector<PlannedPage> plan = request.outDir
                                               ? planPagesInFolder(*request.outDir, request.sources, resolvedPath)
                                               : planPage(request.sources.front(), request.destination, resolvedPath);
-    settings::SettingsFile ini(answers.folder());
+    settings::SettingsFile ini = answers.settingsFile();
     WizardRun wizard(ini, programFolder);
     ProgressLine progress(err);
     bool allConverted = true;
