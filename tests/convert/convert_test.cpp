@@ -294,6 +294,26 @@ TEST_F(ConvertTest, ControlCharactersAndBytesOfNoCharacterInNamesArePrintedAsEsc
 #endif
 }
 
+#ifdef _WIN32
+// cmd.exe hands "*" and "?" to the program, which expands them as Windows
+// programs do; in quotes a name is taken as it is.
+TEST_F(ConvertTest, WildcardsStandForTheFilesTheyMatch) {
+    writeSettings("Pelin.ini", secondExampleKeys());
+    std::filesystem::create_directory(dir / "notes");
+    for (const char* name : {"notes/a.txt", "notes/b.txt", "notes/c.text"}) writeFile(name, kSecondExampleSource);
+
+    Outcome o = runProgram("--settings Pelin.ini --out-dir pages notes\\*.txt notes\\?.tex?");
+    EXPECT_EQ(o.status, 0) << o.err;
+    for (const char* page : {"a.htm", "b.htm", "c.htm"})
+        EXPECT_EQ(readBytes(dir / "pages" / page), secondExamplePageBytes()) << page;
+    EXPECT_TRUE(o.out.starts_with("pages\\a.htm: ")) << o.out;
+
+    o = runProgram("--settings Pelin.ini --out-dir quoted \"notes\\*.txt\"");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: notes\\*.txt: ")) << o.err;
+}
+#endif
+
 TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     writeSettings("Pelin.ini", secondExampleKeys());
     for (const char* folder : {"d1", "d2", "od"}) std::filesystem::create_directory(dir / folder);
