@@ -1,6 +1,7 @@
 #include "character/dialog.h"
 
 #include "form/messages.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "settings/answer_keys.h"
 #include "text/textfile.h"
@@ -53,9 +54,23 @@ void Dialog::Form_Load() {
     Image1.picture.reset();
 }
 
+bool Dialog::refusedAsTooLarge(const Text& path) {
+    const platform::Result<std::uintmax_t> size =
+        platform::fileSize(text::toPath(path), platform::kMaxPictureFileBytes);
+    if (size || size.error().kind != platform::FileErrorKind::TooLarge) return false;
+    services_.messageBox.show(
+        form::fileErrorMessage(u"キャラクターの画像を読み込めませんでした (64 MB まで)。", size.error()),
+        form::kMbWarning, form::kProgramTitle);
+    return true;
+}
+
 void Dialog::PCFFile_Click() {
     const Text path = selectedPath();
     if (path.empty()) return;
+    if (refusedAsTooLarge(path)) {
+        Image1.picture.reset();
+        return;
+    }
     // A file that holds no picture the loader knows leaves the preview empty.
     Image1.picture = services_.pictures.load(text::toPath(path));
 }
@@ -64,6 +79,8 @@ void Dialog::OKButton_Click() {
     // Without a chosen file there is nothing to apply.
     const Text path = selectedPath();
     if (path.empty()) return;
+    // A picture that is refused is not kept either: the dialog stays open for another.
+    if (refusedAsTooLarge(path)) return;
     if (platform::Result<> written = services_.ini.WriteSetting(settings::kSectionData, settings::kKeyCharacter, path);
         !written) {
         services_.messageBox.show(

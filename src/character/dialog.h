@@ -67,6 +67,8 @@ public:
 private:
     // The selected character's path, or empty.
     Text selectedPath() const;
+    // True, after a message naming it, when `path` is too large to be a picture.
+    bool refusedAsTooLarge(const Text& path);
 
     DialogServices services_;
     CharacterFolders folders_;

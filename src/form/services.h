@@ -75,7 +75,8 @@ private:
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;
-    // Loads a picture by its content, whatever the file's name; null on failure.
+    // Loads a picture by its content, whatever the file's name; null on failure,
+    // and for a file of more than platform::kMaxPictureFileBytes, which is not read.
     virtual std::shared_ptr<Picture> load(const std::filesystem::path& path) = 0;
 };
 

@@ -27,6 +27,9 @@ inline constexpr std::uintmax_t kMaxSourceFileBytes = 0x7FFFFFFF;
 // A file that is read whole to be shown or edited (the readme, a page opened in
 // the notepad): far beyond any such text, far below what would exhaust memory.
 inline constexpr std::uintmax_t kMaxShownFileBytes = std::uintmax_t{64} << 20;
+// A picture (a character) is read whole before it is decoded: far beyond any
+// picture a window shows, far below what would exhaust memory.
+inline constexpr std::uintmax_t kMaxPictureFileBytes = std::uintmax_t{64} << 20;
 
 // A regular file open for reading, closed when the object goes.
 class InputFile {

@@ -1,6 +1,6 @@
 #pragma once
 // Folders as the system names them: how a path separates folder names, where the
-// user's files live, and a private folder for scratch files.
+// user's files live, and making one.
 #include <filesystem>
 #include <string_view>
 
@@ -27,8 +27,8 @@ std::filesystem::path userConfigFolder();
 // that is unset or not an absolute path.
 std::filesystem::path userDataFolder();
 
-// Creates a new, empty folder "<prefix>…" that only this user may use, in the
-// system's folder for temporary files.
-Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix);
+// Makes the folder `path`, whose parent must be there; a folder (or a link to
+// one) already there is taken as it is.
+Result<> makeFolder(const std::filesystem::path& path);
 
 }  // namespace pelin::platform

@@ -1,10 +1,10 @@
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <string>
-#include <system_error>
 
 #include "platform/folders.h"
+#include "platform/posix_fd.h"
 
 namespace pelin::platform {
 
@@ -30,13 +30,12 @@ std::filesystem::path userDataFolder() {
     return baseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
 }
 
-Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
-    std::error_code ec;
-    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec) base = ".";
-    std::string name = (base / prefix).string() + "-XXXXXX";
-    if (!::mkdtemp(name.data())) return FileError{base, std::strerror(errno)};
-    return std::filesystem::path(name);
+Result<> makeFolder(const std::filesystem::path& path) {
+    if (::mkdir(path.c_str(), 0777) == 0) return {};
+    const int error = errno;
+    struct stat there {};
+    if (error == EEXIST && ::stat(path.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return {};
+    return posix::errorOf(path, error == EEXIST ? ENOTDIR : error);
 }
 
 }  // namespace pelin::platform

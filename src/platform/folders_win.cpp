@@ -2,7 +2,6 @@
 
 #include <shlobj.h>
 
-#include <atomic>
 #include <string>
 
 #include "platform/folders.h"
@@ -48,18 +47,13 @@ std::filesystem::path userConfigFolder() {
 // Characters a user adds live with the rest of the program's own files there.
 std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
-Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
-    // The temporary folder Windows gives each user is already the user's own.
-    static std::atomic<unsigned> count{0};
-    wchar_t base[MAX_PATH + 1];
-    if (::GetTempPathW(MAX_PATH + 1, base) == 0) return windowsError(L".", ::GetLastError());
-    const std::wstring stem = std::filesystem::path(prefix).native() + L"-" + std::to_wstring(::GetCurrentProcessId());
-    for (;;) {
-        const std::filesystem::path folder = std::filesystem::path(base) / (stem + L"-" + std::to_wstring(count++));
-        if (::CreateDirectoryW(folder.c_str(), nullptr)) return folder;
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_ALREADY_EXISTS) return windowsError(base, error);
-    }
+Result<> makeFolder(const std::filesystem::path& path) {
+    if (::CreateDirectoryW(path.c_str(), nullptr)) return {};
+    const DWORD error = ::GetLastError();
+    const DWORD there = ::GetFileAttributesW(path.c_str());
+    if (error == ERROR_ALREADY_EXISTS && there != INVALID_FILE_ATTRIBUTES && (there & FILE_ATTRIBUTE_DIRECTORY))
+        return {};
+    return windowsError(path, error == ERROR_ALREADY_EXISTS ? ERROR_DIRECTORY : error);
 }
 
 }  // namespace pelin::platform

@@ -20,13 +20,18 @@ std::mutex lock;
 std::vector<std::filesystem::path> heldNames;  // an empty slot is free
 bool ending = false;
 
-BOOL WINAPI removeHeldNames(DWORD) {
+BOOL WINAPI removeHeldNames(DWORD event) {
     const std::lock_guard guard(lock);
     ending = true;
     for (const std::filesystem::path& name : heldNames)
         if (!name.empty()) ::DeleteFileW(name.c_str());
-    // The next handler, in the end the system's own, ends the program as the
-    // request asks.
+    // Ctrl+C and Ctrl+Break end the program here, with the status Windows gives
+    // a program they end, so that a script sees the run failed (not every
+    // system's own handler says so). Ending at once also runs nothing more of
+    // the program, none of which could finish while the lock is held. For the
+    // other events the next handler, in the end the system's own, ends it.
+    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT)
+        ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(STATUS_CONTROL_C_EXIT));
     return FALSE;
 }
 

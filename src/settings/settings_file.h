@@ -3,7 +3,9 @@
 // so every read sees the file as it is on disk.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "platform/files.h"
 #include "text/text.h"
@@ -28,6 +30,9 @@ public:
 
     // `folder` holds "Pelin.ini" (the program's folder, or wherever tests point).
     explicit SettingsFile(std::filesystem::path folder);
+    // The answers of `content` (the bytes of a settings file), held in memory:
+    // reads and writes go to them, and no file is read or written.
+    static SettingsFile inMemory(std::string content);
 
     // The folder as text, ending in the path separator.
     Text SettingsFolder() const;
@@ -51,6 +56,7 @@ public:
 
 private:
     std::filesystem::path folder_;
+    std::optional<std::string> memory_;
 };
 
 }  // namespace pelin::settings

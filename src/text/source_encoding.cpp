@@ -34,6 +34,7 @@ std::size_t EncodingGuess::take(std::string_view bytes, bool atEnd) {
         char32_t c = 0;
         if (const std::size_t n = utf8SequenceLength(bytes.substr(i), c)) {
             sequenceBytes_ += n;
+            longSequence_ = longSequence_ || n >= 3;
             i += n;
         } else {
             ++strayBytes_;
@@ -45,7 +46,7 @@ std::size_t EncodingGuess::take(std::string_view bytes, bool atEnd) {
 }
 
 SourceEncoding EncodingGuess::encoding() const {
-    const bool utf8 = !settled_ && sequenceBytes_ > 0 && strayBytes_ * kSequenceBytesPerStray <= sequenceBytes_;
+    const bool utf8 = !settled_ && longSequence_ && strayBytes_ * kSequenceBytesPerStray <= sequenceBytes_;
     return utf8 ? SourceEncoding::Utf8 : SourceEncoding::Cp932;
 }
 

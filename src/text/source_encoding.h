@@ -3,7 +3,7 @@
 //
 // The rule. A file that starts with the UTF-8 byte-order mark is UTF-8. Any other
 // file is UTF-8 when its non-ASCII bytes are nearly all whole UTF-8 sequences:
-//  - it holds at least one multi-byte UTF-8 sequence;
+//  - it holds at least one sequence of three or four bytes;
 //  - its stray bytes (non-ASCII bytes that start no whole sequence) are at most
 //    one for every eight bytes inside sequences, over the whole file;
 //  - and at no point while it is read do the stray bytes so far pass 64 plus one
@@ -14,7 +14,9 @@
 // stray byte of another code page) is still UTF-8 and keeps those bytes as they
 // are. Code page 932 Japanese text forms UTF-8 sequences only here and there, by
 // chance, and makes stray bytes from its first line on; the last condition
-// settles such a file there, without reading the rest of it.
+// settles such a file there, without reading the rest of it. Two-byte sequences
+// alone prove nothing: half-width katakana in code page 932 (ﾊｲ ﾒｰ) pair up into
+// them, while every Japanese character in UTF-8 takes three bytes or more.
 #include <cstdint>
 #include <string_view>
 
@@ -35,6 +37,7 @@ public:
 private:
     std::uint64_t sequenceBytes_ = 0;
     std::uint64_t strayBytes_ = 0;
+    bool longSequence_ = false;  // one of three or four bytes seen
     bool settled_ = false;
 };
 

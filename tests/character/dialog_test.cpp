@@ -99,6 +99,25 @@ TEST_F(CharacterDialogTest, FileWithoutPictureKeepsTheMainPicture) {
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(CharacterDialogTest, APictureOverItsLimitIsRefusedWithAMessageNamingIt) {
+    const std::filesystem::path big = program.write("big.pcf", "PIC");
+    std::filesystem::resize_file(big, platform::kMaxPictureFileBytes + 1);
+    dialog.Form_Load();
+    dialog.PCFFile.setListIndex(0);
+    EXPECT_EQ(dialog.Image1.picture, nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].flags, 48);
+    EXPECT_NE(messages.shown[0].prompt.find(path("big.pcf") + u"\r\nファイルが大きすぎます"), Text::npos)
+        << text::toUtf8(messages.shown[0].prompt);
+
+    // Nor is it kept: the dialog stays open for another choice.
+    dialog.OKButton.click();
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(ini.ReadSetting(u"Data", u"Char"), u"");
+    EXPECT_TRUE(handedOver.empty());
+    EXPECT_EQ(closed, 0);
+}
+
 TEST_F(CharacterDialogTest, FailedWriteWarnsNamingTheSettingsFile) {
     program.write("a.pcf", "PIC");
     std::filesystem::create_directory(ini.filePath());  // cannot be replaced

@@ -86,7 +86,7 @@ TEST_F(ConvertTest, WorkedExamplesFromSettingsFiles) {
     EXPECT_EQ(readBytes(dir / "one.htm"), cp932(kFirstExamplePage));
     // The page figure: two bytes a character, the file's last line end left out.
     const double pageKb = static_cast<double>(text::fromUtf8(kFirstExamplePage).size() - 2) * 2 / 1000.0;
-    EXPECT_EQ(o.out, "変換前:0.021KB\n変換後:" + text::toUtf8(text::formatReal(pageKb)) + "KB\n");
+    EXPECT_EQ(o.out, "one.htm: 変換前:0.021KB 変換後:" + text::toUtf8(text::formatReal(pageKb)) + "KB\n");
     EXPECT_EQ(readBytes(dir / "first.ini"), firstIni);  // "Setei=Auto" writes nothing here
 
     o = runProgram("--settings second.ini two.txt two.htm");
@@ -182,6 +182,24 @@ TEST_F(ConvertTest, SetReplacesASavedAnswerForThisRunAlone) {
     EXPECT_FALSE(std::filesystem::exists(dir / "two.htm"));
 }
 
+// The answers of --set are kept in memory: no copy of them is written, so none is
+// left behind by a run that is interrupted, and a system whose folder for
+// temporary files cannot be used converts as any other.
+TEST_F(ConvertTest, SetWritesNoCopyOfTheAnswers) {
+    const std::string noFolder = (dir / "no-such-folder").string();
+#ifdef _WIN32
+    ScopedEnv tmp("TMP", noFolder), temp("TEMP", noFolder);
+#else
+    ScopedEnv tmp("TMPDIR", noFolder);
+#endif
+    writeSettings("first.ini", firstExampleKeys());
+    writeFile("one.txt", kFirstExampleSource);
+
+    Outcome o = runProgram("--settings first.ini --set webtitles=日記 one.txt one.htm");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(pageHas(dir / "one.htm", cp932("<TITLE>日記</TITLE>")));
+}
+
 TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheReason) {
     writeSettings("Pelin.ini", secondExampleKeys());
     const std::string ini = readBytes(dir / "Pelin.ini");
@@ -206,12 +224,40 @@ TEST_F(ConvertTest, OutDirConvertsEveryReadableSourceAndNamesTheOthersWithTheRea
               "pelin-convert: missing.txt: cannot be read because no such file or folder\n"
               "pelin-convert: folder.txt: is a folder\n" +
                   notAFileError);
-    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 4);  // sizes before and after, for each page
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 2);  // one line of sizes for each page
     EXPECT_EQ(readBytes(dir / "Pelin.ini"), ini);
 
     o = runProgram("--settings Pelin.ini a.txt no-such-folder/a.htm");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "pelin-convert: no-such-folder/a.htm: cannot be written because no such file or folder\n");
+}
+
+TEST_F(ConvertTest, OutDirIsMadeWhenMissingAndEachSizeLineNamesItsPage) {
+    writeSettings("Pelin.ini", firstExampleKeys());  // a page in code page 932
+    writeFile("a.txt", kFirstExampleSource);
+    writeFile("b.txt", "x");
+
+    Outcome o = runProgram("--settings Pelin.ini --out-dir new/pages a.txt b.txt");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "pelin-convert: new/pages: cannot be made because no such file or folder\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "new"));
+
+    o = runProgram("--settings Pelin.ini --out-dir new a.txt b.txt");
+    EXPECT_EQ(o.status, 0) << o.err;
+    // Each line as the last step shows the sizes: the page's figure counts two
+    // bytes a character of the page, its last line end left out.
+    std::string expected;
+    for (const char* name : {"a", "b"}) {
+        const std::filesystem::path page = dir / "new" / (std::string(name) + ".htm");
+        const double sourceKb = static_cast<double>(std::filesystem::file_size(dir / (std::string(name) + ".txt")));
+        const double pageKb = static_cast<double>(text::fromCp932(readBytes(page)).size() - 2) * 2;
+        expected += (std::filesystem::path("new") / page.filename()).string() +
+                    ": 変換前:" + text::toUtf8(text::formatReal(sourceKb / 1000.0)) +
+                    "KB 変換後:" + text::toUtf8(text::formatReal(pageKb / 1000.0)) + "KB\n";
+    }
+    EXPECT_EQ(o.out, expected);
+    // A folder that is there is written into as it is.
+    EXPECT_EQ(runProgram("--settings Pelin.ini --out-dir new a.txt").status, 0);
 }
 
 TEST_F(ConvertTest, FileNamesInAnyScriptAreTakenAndShownAsTyped) {
@@ -225,6 +271,48 @@ TEST_F(ConvertTest, FileNamesInAnyScriptAreTakenAndShownAsTyped) {
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "pelin-convert: 한국.txt: cannot be read because no such file or folder\n");
 }
+
+// A name that would set the terminal's title or colours, or that holds bytes of
+// no character, is printed with those as escapes a terminal does not act on.
+TEST_F(ConvertTest, ControlCharactersAndBytesOfNoCharacterInNamesArePrintedAsEscapes) {
+    writeSettings("first.ini", firstExampleKeys());
+    const std::string ini = (dir / "first.ini").string();
+
+    Outcome o = runIn(dir, {"--settings", ini, "\x1B]0;owned\x07\xFF.txt", "a.htm"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: \\x1B]0;owned\\x07\\xFF.txt: ")) << o.err;
+    o = runIn(dir, {"--\x1B[2J\xC2\x9B"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: unknown option '--\\x1B[2J\\u009B'\n")) << o.err;
+#ifndef _WIN32
+    // A page whose name colours the terminal red is written under that name.
+    writeFile("one.txt", kFirstExampleSource);
+    o = runIn(dir, {"--settings", ini, (dir / "one.txt").string(), (dir / "\x1B[31mred.htm").string()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "\x1B[31mred.htm"));
+    EXPECT_TRUE(o.out.starts_with((dir / "\\x1B[31mred.htm: 変換前:").string())) << o.out;
+#endif
+}
+
+#ifdef _WIN32
+// cmd.exe hands "*" and "?" to the program, which expands them as Windows
+// programs do; in quotes a name is taken as it is.
+TEST_F(ConvertTest, WildcardsStandForTheFilesTheyMatch) {
+    writeSettings("Pelin.ini", secondExampleKeys());
+    std::filesystem::create_directory(dir / "notes");
+    for (const char* name : {"notes/a.txt", "notes/b.txt", "notes/c.text"}) writeFile(name, kSecondExampleSource);
+
+    Outcome o = runProgram("--settings Pelin.ini --out-dir pages notes\\*.txt notes\\?.tex?");
+    EXPECT_EQ(o.status, 0) << o.err;
+    for (const char* page : {"a.htm", "b.htm", "c.htm"})
+        EXPECT_EQ(readBytes(dir / "pages" / page), secondExamplePageBytes()) << page;
+    EXPECT_TRUE(o.out.starts_with("pages\\a.htm: ")) << o.out;
+
+    o = runProgram("--settings Pelin.ini --out-dir quoted \"notes\\*.txt\"");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.starts_with("pelin-convert: notes\\*.txt: ")) << o.err;
+}
+#endif
 
 TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     writeSettings("Pelin.ini", secondExampleKeys());

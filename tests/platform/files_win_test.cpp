@@ -178,6 +178,7 @@ TEST(WindowsFiles, CtrlCMidwayLeavesTheOldFileAndNothingElse) {
     const std::optional<DWORD> code = writer.exitCode();
     ASSERT_TRUE(code) << "Ctrl+C did not end the program";
     if (*code == 77) GTEST_SKIP() << "no console here takes Ctrl+C";
+    EXPECT_EQ(*code, STATUS_CONTROL_C_EXIT);  // a failed run to whoever started it
     EXPECT_EQ(TempDir::read(page), "old");
     EXPECT_EQ(entriesIn(dir.path()), 1);
 }

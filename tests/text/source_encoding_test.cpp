@@ -29,6 +29,23 @@ TEST(SourceEncoding, Utf8NeedsAMultiByteSequence) {
     EXPECT_EQ(encodingOf("\xE6\x97"), E::Cp932);          // cut off, and nothing else
 }
 
+TEST(SourceEncoding, HalfWidthKatakanaThatPairsUpAsUtf8IsCodePage932) {
+    // Every pair of half-width katakana whose code page 932 bytes are a UTF-8
+    // character of two bytes (ﾂ to ﾟ, then ｡ to ｿ), one pair a word.
+    std::string pairs;
+    for (int lead = 0xC2; lead <= 0xDF; ++lead)
+        for (int trail = 0xA1; trail <= 0xBF; ++trail) {
+            pairs += static_cast<char>(lead);
+            pairs += static_cast<char>(trail);
+            pairs += ' ';
+        }
+    EXPECT_EQ(encodingOf(pairs), E::Cp932);
+    EXPECT_EQ(encodingOf(toCp932(u"ﾊｲ ﾒｰ\r\n")), E::Cp932);
+    // A Japanese character of three bytes, or a character of four, makes UTF-8.
+    EXPECT_EQ(encodingOf(toUtf8(u"ﾊｲ ﾒｰ")), E::Utf8);
+    EXPECT_EQ(encodingOf("caf\xC3\xA9 \xF0\x9F\x98\x80"), E::Utf8);
+}
+
 TEST(SourceEncoding, Utf8WithAFewDamagedBytesStaysUtf8) {
     const std::string japanese = toUtf8(u"日本語のテキストです。");
     EXPECT_EQ(encodingOf(japanese + "\xFF" + japanese), E::Utf8);      // a stray byte

@@ -28,6 +28,14 @@ TEST(Cp932, InvalidBytesComeBackUnchanged) {
     EXPECT_EQ(toCp932(text), bytes);
 }
 
+// Windows' own table alone gives these bytes a character; a page is written
+// the same on every system.
+TEST(Cp932, BytesOnlyWindowsMapsAreNoCharacterOnAnySystem) {
+    for (const char* byte : {"\x80", "\xA0", "\xFD", "\xFE", "\xFF"}) EXPECT_TRUE(isRawByte(fromCp932(byte)[0]));
+    EXPECT_EQ(toCp932(u"\u0080\uF8F0\uF8F3"), "&#128;&#63728;&#63731;");
+    EXPECT_EQ(firstUnencodable(u"a\u0080"), U'\u0080');
+}
+
 TEST(Cp932, CharactersOutsideTheCodePageBecomeReferences) {
     EXPECT_EQ(toCp932(u"a😀b"), "a&#128512;b");
     EXPECT_EQ(toCp932(u"한"), "&#54620;");

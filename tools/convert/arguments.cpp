@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "shown_text.h"
 #include "text/textfile.h"
 #include "wizard/form1.h"
 
@@ -31,10 +32,10 @@ std::filesystem::path pathOf(std::string_view name) { return text::toPath(text::
 // --set's KEY=VALUE, or what is wrong with it.
 std::variant<AnswerOverride, std::string> overrideOf(std::string_view setting) {
     const std::size_t equals = setting.find('=');
-    if (equals == std::string_view::npos) return "--set needs KEY=VALUE, not '" + std::string(setting) + "'";
+    if (equals == std::string_view::npos) return "--set needs KEY=VALUE, not '" + shownArgument(setting) + "'";
     const std::string_view key = setting.substr(0, equals);
     const std::optional<text::TextView> known = answerKey(key);
-    if (!known) return "--set: '" + std::string(key) + "' is not a saved answer of the wizard (see --help)";
+    if (!known) return "--set: '" + shownArgument(key) + "' is not a saved answer of the wizard (see --help)";
     return AnswerOverride{*known, text::fromUtf8(setting.substr(equals + 1))};
 }
 
@@ -55,7 +56,7 @@ std::variant<Request, std::string> parseArguments(const std::vector<std::string>
         }
         const bool takesValue = a == "--settings" || a == "--out-dir" || a == "--set";
         if (!takesValue) {
-            if (a.size() > 1 && a[0] == '-') return "unknown option '" + a + "'";
+            if (a.size() > 1 && a[0] == '-') return "unknown option '" + shownArgument(a) + "'";
             names.push_back(pathOf(a));
             continue;
         }

@@ -5,10 +5,12 @@
 
 #include "arguments.h"
 #include "page_plan.h"
+#include "platform/folders.h"
 #include "private_settings.h"
 #include "progress_line.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
+#include "shown_text.h"
 #include "text/textfile.h"
 #include "tool_services.h"
 #include "version.h"
@@ -22,13 +24,14 @@ const char* const kUsage =
     "\n"
     "Converts text files to HTML pages with the answers the wizard saved, as the\n"
     "wizard does when every step is passed unchanged. The settings file is never\n"
-    "written. For each page the sizes before and after are printed.\n"
+    "written. For each page its name and the sizes before and after are printed.\n"
     "\n"
     "  --settings FILE  read the answers from FILE instead of the wizard's file\n"
     "  --set KEY=VALUE  answer VALUE to KEY in this run, as if the settings file held\n"
     "                   it in section \"Setei\" (VALUE as typed in the wizard); KEY is\n"
     "                   one of the saved answers below, in any letter case; repeatable\n"
-    "  --out-dir DIR    write each SOURCE to DIR/<its name without extension>.htm; a\n"
+    "  --out-dir DIR    write each SOURCE to DIR/<its name without extension>.htm (DIR\n"
+    "                   is made when missing, its parent must be there); a\n"
     "                   source whose page another source would also get, or whose page\n"
     "                   would replace a source, is not converted\n"
     "  --version        print the version\n"
@@ -56,8 +59,7 @@ std::string reasonFor(const platform::FileError& error, const char* doing) {
     }
 }
 
-// A file's name as the program prints it: UTF-8, whatever the system's own form.
-std::string shown(const std::filesystem::path& path) { return text::toUtf8(text::fromPath(path)); }
+std::string shown(const std::filesystem::path& path) { return shownName(path); }
 
 void report(std::ostream& err, const std::filesystem::path& path, const std::string& what) {
     err << "pelin-convert: " << shown(path) << ": " << what << '\n';
@@ -123,9 +125,9 @@ public:
         return Failure{page, reasonFor(*error, "written")};
     }
 
-    // The sizes before and after, as the last step shows them.
+    // The sizes before and after, as the last step shows them, on one line.
     std::string sizes() const {
-        return text::toUtf8(form_.txtSize.caption) + '\n' + text::toUtf8(form_.htmSize.caption) + '\n';
+        return text::toUtf8(form_.txtSize.caption) + ' ' + text::toUtf8(form_.htmSize.caption);
     }
 
 private:
@@ -189,10 +191,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "pelin-convert: no answers saved in " << shown(settingsFile)
             << " yet; converting with the answers of a first start\n";
 
+    // The folder of a batch is made, but not the folders it would be in: a
+    // mistyped path makes nothing.
+    if (request.outDir) {
+        if (platform::Result<> made = platform::makeFolder(*request.outDir); !made) {
+            report(err, *request.outDir, reasonFor(made.error(), "made"));
+            return 1;
+        }
+    }
     const std::vector<PlannedPage> plan =
         request.outDir ? planPagesInFolder(*request.outDir, request.sources, platform::fileKey)
                        : planPage(request.sources.front(), request.destination, platform::fileKey);
-    settings::SettingsFile ini(answers.folder());
+    settings::SettingsFile ini = answers.settingsFile();
     WizardRun wizard(ini, programFolder);
     ProgressLine progress(err);
     bool allConverted = true;
@@ -204,7 +214,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             report(err, failed->path, failed->reason);
             allConverted = false;
         } else {
-            out << wizard.sizes();
+            out << shown(planned.page) << ": " << wizard.sizes() << '\n';
         }
     }
     return allConverted ? 0 : 1;

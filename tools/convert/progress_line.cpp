@@ -4,6 +4,8 @@
 
 #include <iostream>
 
+#include "shown_text.h"
+
 namespace pelin::convert {
 namespace {
 
@@ -17,7 +19,7 @@ engine::ConversionProgress ProgressLine::watch(const std::filesystem::path& sour
     clear();
     if (!terminal_) return {};
     return
-        [this, name = source.filename().string(), lastPercent = -1](std::uint64_t done, std::uint64_t total) mutable {
+        [this, name = shownName(source.filename()), lastPercent = -1](std::uint64_t done, std::uint64_t total) mutable {
             if (total < kLargeSource) return true;
             const int percent = static_cast<int>(done * 100 / total);
             if (percent == lastPercent) return true;

@@ -1,6 +1,7 @@
 #pragma once
 // pelin-convert on a Windows console: the command line in UTF-16, whatever the
-// system's code page, and messages the console shows as they are written.
+// system's code page, with its wildcards expanded, and messages the console
+// shows as they are written.
 #include <string>
 #include <vector>
 
@@ -8,7 +9,8 @@ namespace pelin::convert {
 
 // The program's arguments (without its name), in UTF-8, from the command line
 // Windows keeps in UTF-16: `argv` holds them in the system's code page, which
-// cannot name every file.
+// cannot name every file. An argument with "*" or "?" outside quotes stands for
+// the files it matches, as for other Windows programs.
 std::vector<std::string> utf8Arguments();
 
 // While it lives, a console that standard output or standard error writes to

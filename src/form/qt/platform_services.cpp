@@ -26,7 +26,7 @@ const QPixmap* pixmapOf(const Picture* picture) {
 
 std::shared_ptr<Picture> QtPictureLoader::load(const std::filesystem::path& path) {
     // Read by the program, not by Qt, which could not open a name that is not UTF-8.
-    const platform::Result<std::string> bytes = platform::readFile(path);
+    const platform::Result<std::string> bytes = platform::readFile(path, platform::kMaxPictureFileBytes);
     if (!bytes) return nullptr;
     QByteArray content = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
     QBuffer buffer(&content);

@@ -12,6 +12,7 @@
 #include "form/qt/common_dialog_backend.h"
 #include "form/qt/platform_services.h"
 #include "form/qt/qt_text.h"
+#include "platform/files.h"
 #include "support/qt_test_support.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +53,15 @@ TEST(PictureLoader, ContentDecidesTheFormatWhateverTheName) {
     // A pipe named as the mascot would block the start-up if it were opened.
     ASSERT_EQ(::mkfifo((dir / "pipe.pcf").c_str(), 0600), 0);
     EXPECT_EQ(loader.load(dir / "pipe.pcf"), nullptr);
+}
+
+TEST(PictureLoader, AFileOverThePictureLimitIsNotRead) {
+    testing::TempDir dir;
+    // A picture that decodes whatever follows it, made larger than the limit.
+    const auto path = dir.write("large.pcf", pictureBytes("PNG"));
+    ASSERT_NE(QtPictureLoader().load(path), nullptr);
+    std::filesystem::resize_file(path, platform::kMaxPictureFileBytes + 1);
+    EXPECT_EQ(QtPictureLoader().load(path), nullptr);
 }
 
 TEST(BundledPicture, DrawnForThePixelRatioAtTheSameSizeInWindows) {
