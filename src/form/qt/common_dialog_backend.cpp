@@ -13,11 +13,7 @@
 namespace pelin::form::qt {
 
 QString startFolder(const QString& fileName, const QString& initDir, const QString& lastUsed) {
-    const QFileInfo proposed(fileName);
-    if (!fileName.isEmpty() && proposed.isAbsolute() && proposed.dir().exists()) return proposed.absolutePath();
-    for (const QString& folder : {initDir, lastUsed})
-        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
-    return QDir::homePath();
+    return toQString(dialogStartFolder(fromQString(fileName), fromQString(initDir), fromQString(lastUsed)));
 }
 
 void prepareFileDialog(QFileDialog& fileDialog, const CommonDialog& dialog, bool save, const QString& lastUsed) {
@@ -76,6 +72,10 @@ bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
     dialog = chosen;
     lastFolder_ = QFileInfo(toQString(dialog.FileName)).absolutePath();
     return true;
+}
+
+Text QtCommonDialogBackend::startFolder(const CommonDialog& dialog) {
+    return dialogStartFolder(dialog.FileName, dialog.InitDir, fromQString(lastFolder_));
 }
 
 bool QtCommonDialogBackend::showOpen(CommonDialog& dialog) { return showFile(dialog, false); }

@@ -19,6 +19,7 @@ public:
     bool showOpen(CommonDialog& dialog) override;
     bool showSave(CommonDialog& dialog) override;
     bool showColor(CommonDialog& dialog) override;
+    Text startFolder(const CommonDialog& dialog) override;
 
 private:
     bool showFile(CommonDialog& dialog, bool save);
@@ -26,10 +27,7 @@ private:
     QString lastFolder_;  // where the last file chosen in this run lay
 };
 
-// The folder a file dialog opens in, chosen as the Windows dialogs choose: the
-// folder of the proposed file name when it names one, else the initial folder,
-// else the folder of the last choice in this run, else the home folder. Only a
-// folder that exists here counts (a stored "C:\" does not).
+// The folder a file dialog opens in (form::dialogStartFolder).
 QString startFolder(const QString& fileName, const QString& initDir, const QString& lastUsed);
 
 // Prepares `fileDialog` from the properties (filters, folder, proposed name,
