@@ -3,6 +3,7 @@
 // user's files live, and a private folder for scratch files.
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "platform/result.h"
 
@@ -26,6 +27,11 @@ std::filesystem::path userConfigFolder();
 // add to: %APPDATA% on Windows; $XDG_DATA_HOME elsewhere, or ~/.local/share when
 // that is unset or not an absolute path.
 std::filesystem::path userDataFolder();
+
+// The folders the system installs programs into, whose files belong to its
+// package tools or installer: /usr, /opt and their like; on Windows the
+// Program Files folders and the Windows folder.
+std::vector<std::filesystem::path> systemProgramFolders();
 
 // Creates a new, empty folder "<prefix>…" that only this user may use, in the
 // system's folder for temporary files.

@@ -48,6 +48,15 @@ std::filesystem::path userConfigFolder() {
 // Characters a user adds live with the rest of the program's own files there.
 std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
+std::vector<std::filesystem::path> systemProgramFolders() {
+    std::vector<std::filesystem::path> folders;
+    for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432", L"SystemRoot"}) {
+        const std::filesystem::path folder = environment(name);
+        if (folder.is_absolute()) folders.push_back(folder);
+    }
+    return folders;
+}
+
 Result<std::filesystem::path> createTemporaryFolder(std::string_view prefix) {
     // The temporary folder Windows gives each user is already the user's own.
     static std::atomic<unsigned> count{0};
