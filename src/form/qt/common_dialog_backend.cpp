@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "form/messages.h"
 #include "form/qt/file_filter.h"
@@ -11,6 +12,16 @@
 #include "form/qt/qt_text.h"
 
 namespace pelin::form::qt {
+
+void keepQtDialogSettingsInMemory() {
+    // Qt's resources are read-only: Qt finds nothing there and writes nothing.
+    const QString nowhere = QStringLiteral(":/pelin/no-settings");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, nowhere);
+}
+
+QtCommonDialogBackend::QtCommonDialogBackend(QWidget* parent) : parent_(parent) { keepQtDialogSettingsInMemory(); }
 
 QString startFolder(const QString& fileName, const QString& initDir, const QString& lastUsed) {
     return toQString(dialogStartFolder(fromQString(fileName), fromQString(initDir), fromQString(lastUsed)));
@@ -59,8 +70,12 @@ bool QtCommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
     CommonDialog chosen = dialog;
     for (;;) {
         QFileDialog fileDialog(parent_.data());
+        fileDialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (!fileDialogState_.isEmpty()) fileDialog.restoreState(fileDialogState_);
         prepareFileDialog(fileDialog, chosen, save, lastFolder_);
-        if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
+        const int answer = fileDialog.exec();
+        fileDialogState_ = fileDialog.saveState();
+        if (answer != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
         takeFileDialogResult(fileDialog, chosen, save);
         const bool asks = save && (dialog.Flags & kCdlOverwritePrompt) && QFileInfo::exists(toQString(chosen.FileName));
         // No: the dialog opens again where the user was, as a save dialog does.
