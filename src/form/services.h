@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "form/controls.h"
+#include "form/dialog_folder.h"
 #include "text/page_charset.h"
 
 namespace pelin::form {
@@ -46,6 +47,10 @@ public:
     virtual bool showOpen(CommonDialog& dialog) = 0;
     virtual bool showSave(CommonDialog& dialog) = 0;
     virtual bool showColor(CommonDialog& dialog) = 0;
+    // The folder a file dialog shown now with `dialog`'s properties opens in
+    // (dialogStartFolder); a backend that remembers the last folder of the run
+    // says so here.
+    virtual Text startFolder(const CommonDialog& dialog);
 };
 
 // One dialog object per window: every property keeps its value between uses, so
@@ -67,10 +72,15 @@ public:
     bool ShowOpen() { return backend_->showOpen(*this); }
     bool ShowSave() { return backend_->showSave(*this); }
     bool ShowColor() { return backend_->showColor(*this); }
+    Text StartFolder() const { return backend_->startFolder(*this); }
 
 private:
     CommonDialogBackend* backend_;
 };
+
+inline Text CommonDialogBackend::startFolder(const CommonDialog& dialog) {
+    return dialogStartFolder(dialog.FileName, dialog.InitDir, {});
+}
 
 class PictureLoader {
 public:

@@ -3,6 +3,7 @@
 // user's files live, and making one.
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "platform/result.h"
 
@@ -26,6 +27,11 @@ std::filesystem::path userConfigFolder();
 // add to: %APPDATA% on Windows; $XDG_DATA_HOME elsewhere, or ~/.local/share when
 // that is unset or not an absolute path.
 std::filesystem::path userDataFolder();
+
+// The folders the system installs programs into, whose files belong to its
+// package tools or installer: /usr, /opt and their like; on Windows the
+// Program Files folders and the Windows folder.
+std::vector<std::filesystem::path> systemProgramFolders();
 
 // Makes the folder `path`, whose parent must be there; a folder (or a link to
 // one) already there is taken as it is.

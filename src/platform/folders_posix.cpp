@@ -30,6 +30,13 @@ std::filesystem::path userDataFolder() {
     return baseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
 }
 
+std::vector<std::filesystem::path> systemProgramFolders() {
+    // /usr/local too: what "make install" puts there is the system's as much as
+    // a package is. /app is a Flatpak's own tree, /snap and /nix/store hold
+    // packages of their own kinds.
+    return {"/usr", "/opt", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/app", "/snap", "/nix/store"};
+}
+
 Result<> makeFolder(const std::filesystem::path& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return {};
     const int error = errno;

@@ -47,6 +47,15 @@ std::filesystem::path userConfigFolder() {
 // Characters a user adds live with the rest of the program's own files there.
 std::filesystem::path userDataFolder() { return userConfigFolder(); }
 
+std::vector<std::filesystem::path> systemProgramFolders() {
+    std::vector<std::filesystem::path> folders;
+    for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432", L"SystemRoot"}) {
+        const std::filesystem::path folder = environment(name);
+        if (folder.is_absolute()) folders.push_back(folder);
+    }
+    return folders;
+}
+
 Result<> makeFolder(const std::filesystem::path& path) {
     if (::CreateDirectoryW(path.c_str(), nullptr)) return {};
     const DWORD error = ::GetLastError();

@@ -284,6 +284,8 @@ private:
     void noSourceChosen();
     bool takeTypedSource();
     bool takeTypedDestination();
+    Text sourceInitDir();
+    Text fullTypedPath(const Text& typed, const form::CommonDialog& asShown);
 
     // Start-up.
     void attachIconMenus();

@@ -31,10 +31,24 @@ Text homeFolder() {
 
 }  // namespace
 
+Text Form1::sourceInitDir() {
+    const Text kept = readSetting(settings::kSectionSetei, settings::kKeySourceFolder);
+    return kept.empty() ? homeFolder() : kept;
+}
+
+// A path typed without its folder is taken in the folder the box's own dialog
+// would open in now, the one the user last saw, not in the folder the program
+// happened to be started from (which a program started from the desktop's menu
+// never shows). The full path then stands in the box.
+Text Form1::fullTypedPath(const Text& typed, const form::CommonDialog& asShown) {
+    const std::filesystem::path path = text::toPath(typed);
+    if (path.is_absolute()) return typed;
+    return text::fromPath((text::toPath(asShown.StartFolder()) / path).lexically_normal());
+}
+
 void Form1::Command11_Click() {
     lastSourceChoice = {};
-    const Text kept = readSetting(settings::kSectionSetei, settings::kKeySourceFolder);
-    CommonDialog1.InitDir = kept.empty() ? homeFolder() : kept;
+    CommonDialog1.InitDir = sourceInitDir();
     CommonDialog1.Filter = u"テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
     CommonDialog1.FilterIndex = 1;
     CommonDialog1.Flags = form::kCdlFileMustExist;
@@ -97,7 +111,9 @@ bool Form1::takeTypedSource() {
         noSourceChosen();
         return true;
     }
-    return takeSource(txtHTML.text);
+    form::CommonDialog asShown = CommonDialog1;
+    asShown.InitDir = sourceInitDir();
+    return takeSource(fullTypedPath(txtHTML.text, asShown));
 }
 
 void Form1::txtHTML_Change() {
@@ -138,8 +154,10 @@ void Form1::HozonDialog_Click() {
 // existing file only once the user agrees to replace it, a new one only in a
 // folder that is there and may be written. False keeps the wizard on its step.
 bool Form1::takeTypedDestination() {
-    const Text& typed = txtHozon.text;
-    if (typed == settings.HTMLFilePass) return true;
+    if (txtHozon.text == settings.HTMLFilePass) return true;
+    form::CommonDialog asShown = CommonDialog1;
+    asShown.FileName = settings.WebTitle;
+    const Text typed = fullTypedPath(txtHozon.text, asShown);
     const std::filesystem::path path = text::toPath(typed);
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
@@ -161,6 +179,7 @@ bool Form1::takeTypedDestination() {
         return false;
     }
     settings.HTMLFilePass = typed;
+    txtHozon.setText(typed);
     return true;
 }
 

@@ -16,6 +16,28 @@ TEST(SettingsLocation, ProgramFolderWhenFilesCanBeCreatedThere) {
     EXPECT_FALSE(std::filesystem::exists(user / "config"));
 }
 
+TEST(SettingsLocation, AnInstalledProgramKeepsNoSettingsBesideItselfWhereverItCouldWrite) {
+    testing::TempDir prefix, user;
+    const auto program = prefix / "lib" / "pelin";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(prefix / "share" / "pelin");
+    prefix.write("share/pelin/readme.txt", "readme");
+    EXPECT_EQ(chooseSettingsFolder(program, user / "config"), user / "config");
+    EXPECT_TRUE(std::filesystem::is_empty(program));
+
+#ifdef _WIN32
+    testing::ScopedEnv programFiles("ProgramFiles", "C:\\Program Files");
+    EXPECT_TRUE(isSystemFolder("c:\\program files\\Pelin"));
+    EXPECT_FALSE(isSystemFolder("C:\\Program Files Copy\\Pelin"));
+#else
+    EXPECT_TRUE(isSystemFolder("/usr/lib/pelin"));
+    EXPECT_TRUE(isSystemFolder("/opt/pelin/"));
+    EXPECT_FALSE(isSystemFolder("/usr-copy/pelin"));
+#endif
+    // A folder the program was built into, or copied to, is none.
+    EXPECT_FALSE(isSystemFolder(prefix.path()));
+}
+
 TEST(SettingsLocation, UserFolderWhenTheProgramFolderCannotTakeFilesCreatedOnlyWhenAsked) {
     testing::TempDir user;
     // A "folder" that is a file stands for a folder the user may not write to

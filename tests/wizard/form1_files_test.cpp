@@ -143,6 +143,29 @@ TEST_F(FilesTest, DestinationProposesTheTitleAndCancelEmptiesTheBox) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST_F(FilesTest, APathTypedWithoutItsFolderLiesWhereItsDialogWouldOpen) {
+    std::filesystem::create_directories(dir / "texts");
+    auto& f = load(writeFile("texts/a.txt", "a"));
+    // The source dialog opens in the folder of the file it last chose.
+    writeFile("texts/b.txt", std::string(2000, 'b'));
+    const std::filesystem::path typed = dir / "texts" / "b.txt";
+    f.txtHTML.setText(u"b.txt");
+    f.txtHTML.keyPress(13);
+    EXPECT_EQ(f.settings.HTMLCFile, text::fromPath(typed));
+    EXPECT_EQ(f.txtHTML.text, text::fromPath(typed));
+
+    // The save dialog proposes the title without a folder, so it opens in the
+    // folder the source dialog was last sent to.
+    dialogs.chooseFile(typed);
+    f.mnufileopen.click();
+    nextTo(9);
+    f.txtHozon.setText(u"page.htm");
+    f.SubFoword.click();
+    EXPECT_EQ(f.CurrentStep, 10);
+    EXPECT_EQ(f.txtHozon.text, text::fromPath(dir / "texts" / "page.htm"));
+    EXPECT_NE(readBytes(dir / "texts" / "page.htm").find("bbbb"), std::string::npos);
+}
+
 TEST_F(FilesTest, TypedDestinationIsTakenAsTheSaveDialogTakesIt) {
     auto& f = load(writeFile("src.txt", "本文"));
     const std::filesystem::path existing = writeFile("old.htm", "old");

@@ -1,5 +1,6 @@
 #include "form/qt/message_box.h"
 
+#include "form/qt/dialog_place.h"
 #include "form/qt/qt_text.h"
 
 namespace pelin::form::qt {
@@ -36,7 +37,7 @@ MessageBoxLook messageBoxLook(int flags) {
 
 int QtMessageBox::show(TextView prompt, int flags, TextView title) {
     const MessageBoxLook look = messageBoxLook(flags);
-    QMessageBox box(look.icon, toQString(title), toDisplayText(prompt), look.buttons, parent_.data());
+    Centred<QMessageBox> box(look.icon, toQString(title), toDisplayText(prompt), look.buttons, parent_.data());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(look.defaultButton);
     box.setTextFormat(Qt::PlainText);

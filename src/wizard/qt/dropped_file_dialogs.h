@@ -18,6 +18,7 @@ public:
     bool showOpen(form::CommonDialog& dialog) override;
     bool showSave(form::CommonDialog& dialog) override { return real_.showSave(dialog); }
     bool showColor(form::CommonDialog& dialog) override { return real_.showColor(dialog); }
+    form::Text startFolder(const form::CommonDialog& dialog) override { return real_.startFolder(dialog); }
 
 private:
     form::CommonDialogBackend& real_;

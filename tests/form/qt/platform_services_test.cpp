@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "form/qt/classic_look.h"
 #include "form/qt/common_dialog_backend.h"
@@ -180,6 +181,30 @@ TEST(FileDialog, AcceptedChoiceGivesPathNameAndDefaultExtension) {
     const Text before = dialog.FileName;
     EXPECT_FALSE(dialog.ShowOpen());
     EXPECT_EQ(dialog.FileName, before);
+}
+
+TEST(FileDialog, RemembersItsFoldersForThisRunWithoutASettingsFileOfQts) {
+    testing::TempDir config, first, second;
+    // Where Qt keeps its dialogs' settings: the user's configuration folder, here
+    // a temporary one.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, fromPath(config.path()));
+    QtCommonDialogBackend backend;
+    CommonDialog dialog(backend);
+    dialog.InitDir = fromQString(fromPath(first.path()));
+    dialog.FileName = u"page.htm";
+    pelin::testing::whenModalOpens([](QWidget& modal) { static_cast<QDialog&>(modal).accept(); });
+    ASSERT_TRUE(dialog.ShowSave());
+
+    QStringList history;
+    dialog.InitDir = fromQString(fromPath(second.path()));
+    pelin::testing::whenModalOpens([&history](QWidget& modal) {
+        history = dynamic_cast<QFileDialog&>(modal).history();
+        static_cast<QDialog&>(modal).reject();
+    });
+    EXPECT_FALSE(dialog.ShowSave());
+    EXPECT_TRUE(history.contains(fromPath(first.path()))) << history.join(u' ').toStdString();
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()));
 }
 
 TEST(FileDialog, ReplacingAChosenFileIsAskedAsForATypedOne) {
