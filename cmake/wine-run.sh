@@ -104,17 +104,17 @@ status=0
 { { { "$wine" "$@" </dev/null || echo $? >"$work/status"; } 2>&1 >&3 3>&- | tee "$work/err" >&2; } 3>&1 |
     tee "$work/out"; } || true
 [ ! -e "$work/status" ] || status=$(cat "$work/status")
-if [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then
-    explain "$status" "$1" "$@"
-    logged_since "$logged"
-fi
 
 # A program whose server went away under it ends as if it had finished well
-# (status 0, nothing more printed), however far it got: such a run fails.
+# (status 0, nothing more printed), however far it got: such a run fails, and is
+# not run again, which would only start a server of Wine's own.
 now=$(server)
 if [ "$now" != "$pid" ]; then
     echo "wine-run.sh: the Wine server ($pid) ended while $1 ran${now:+ (now $now)}; its status $status counts for nothing" >&2
     logged_since "$logged"
     [ "$status" -ne 0 ] || status=1
+elif [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then
+    explain "$status" "$1" "$@"
+    logged_since "$logged"
 fi
 exit "$status"
