@@ -1,7 +1,8 @@
 #!/bin/sh
 # wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]: runs a Windows program of the build
-# under Wine in the prefix PREFIX (created on first use), without a display, and
-# ends with the program's status. The cross build's tests run through it.
+# under Wine in the prefix PREFIX (created on first use), without a display and
+# without input, and ends with the program's status. The cross build's tests run
+# through it.
 set -e
 WINEPREFIX=$1
 shift
@@ -20,9 +21,11 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 # output of ours, which they would hold open for as long as they live, holding
 # up whoever waits for it (CTest). Each program marks the session when it starts;
 # a session whose last program started more than half an hour ago may be about
-# to end and is started anew.
+# to end and is started anew. What the server and the services say goes to the
+# session's log, kept across sessions.
 lasting=3600
 session=$WINEPREFIX.session
+log=$WINEPREFIX.session.log
 
 # The server working for the prefix, if any: Wine names its folder after the
 # device and inode of the prefix.
@@ -32,6 +35,13 @@ server() {
     for pid in $(pgrep -x 'wineserver(64)?'); do
         case $(readlink "/proc/$pid/cwd" 2>/dev/null) in */"$folder") echo "$pid" && return ;; esac
     done
+}
+
+# What the session's log gained since it was FROM bytes long, on standard error.
+logged_since() {
+    [ "$(stat -c %s "$log" 2>/dev/null || echo 0)" -gt "$1" ] || return 0
+    echo "wine-run.sh: the Wine session's log ($log) says:" >&2
+    tail -c +$(($1 + 1)) "$log" >&2
 }
 
 # A Wine program that ended badly without a word is run once more under Wine's
@@ -45,35 +55,66 @@ explain() {
     cat "$work/explained" >&2
 }
 
+# No step of ours ends a run without saying so: until the program starts, a
+# failure names the step, with what the session's log gained meanwhile.
+step="preparing the run"
+logged=$(stat -c %s "$log" 2>/dev/null || echo 0)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'status=$?
+if [ "$status" -ne 0 ] && [ -n "$step" ]; then
+    echo "wine-run.sh: ended with status $status while $step for $1" >&2
+    logged_since "$logged"
+fi
+rm -rf "$work"' EXIT
 
+step="waiting for the Wine session's lock"
 exec 9>>"$WINEPREFIX.lock"
 flock 9
+step="looking for the Wine session"
+logged=$(stat -c %s "$log" 2>/dev/null || echo 0)
 pid=$(server)
 if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lasting " ||
     [ $(($(date +%s) - $(stat -c %Y "$session" 2>/dev/null || echo 0))) -ge $((lasting / 2)) ]; then
+    step="ending the Wine session $pid"
     if [ -n "$pid" ]; then "$wineserver" -k 9>&- || true; fi
     mkdir -p "$WINEPREFIX"
-    log=$WINEPREFIX.session.log
-    : >"$log"
+    echo "== $(date -u '+%F %T') a session started for $1" >>"$log"
+    started=$(stat -c %s "$log")
+    step="starting the Wine server (wineserver -p$lasting)"
     "$wineserver" -p$lasting >>"$log" 2>&1 </dev/null 9>&- || [ $? -eq 2 ]
+    step="starting Wine's services (wine cmd /c exit)"
     status=0
     "$wine" cmd /c exit >>"$log" 2>&1 </dev/null 9>&- || status=$?
     if [ $status -ne 0 ]; then
-        cat "$log" >&2
-        [ -s "$log" ] || explain $status "starting the Wine session" cmd /c exit
+        [ "$(stat -c %s "$log")" -gt "$started" ] || explain $status "starting the Wine session" cmd /c exit
         exit $status
     fi
+    step="looking for the Wine session started"
+    pid=$(server)
 fi
 touch "$session"
 exec 9>&-
 
 # The program's output passes straight on, and a copy tells whether it printed
-# anything.
+# anything. It gets no input: CTest hands its own to every test, and a terminal
+# there would give each program a Wine console of its own on it, two at a time.
+logged=$(stat -c %s "$log" 2>/dev/null || echo 0)
+step=
 status=0
-{ { { "$wine" "$@" || echo $? >"$work/status"; } 2>&1 >&3 3>&- | tee "$work/err" >&2; } 3>&1 | tee "$work/out"; } ||
-    true
+{ { { "$wine" "$@" </dev/null || echo $? >"$work/status"; } 2>&1 >&3 3>&- | tee "$work/err" >&2; } 3>&1 |
+    tee "$work/out"; } || true
 [ ! -e "$work/status" ] || status=$(cat "$work/status")
-if [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then explain "$status" "$1" "$@"; fi
+
+# A program whose server went away under it ends as if it had finished well
+# (status 0, nothing more printed), however far it got: such a run fails, and is
+# not run again, which would only start a server of Wine's own.
+now=$(server)
+if [ "$now" != "$pid" ]; then
+    echo "wine-run.sh: the Wine server ($pid) ended while $1 ran${now:+ (now $now)}; its status $status counts for nothing" >&2
+    logged_since "$logged"
+    [ "$status" -ne 0 ] || status=1
+elif [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then
+    explain "$status" "$1" "$@"
+    logged_since "$logged"
+fi
 exit "$status"

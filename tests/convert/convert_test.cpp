@@ -7,7 +7,10 @@
 #endif
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 #include "convert_tool.h"
@@ -41,7 +44,14 @@ protected:
         FILE* pipe = ::popen(command.c_str(), "r");
 #endif
         Outcome o{-1, {}, {}};
-        if (!pipe) return o;
+        if (!pipe) {
+            // The shell did not start: the outcome says why rather than nothing.
+            o.err = std::string("not started: ") + std::strerror(errno);
+#ifdef _WIN32
+            o.err += " (Windows error " + std::to_string(_doserrno) + ")";
+#endif
+            return o;
+        }
         char buffer[4096];
         std::size_t n;
         while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
@@ -360,7 +370,7 @@ TEST_F(ConvertTest, UsageHelpAndVersion) {
     for (const char* wrong :
          {"", "only-one.txt", "a b c", "--out-dir", "--bogus a b", "--settings", "--set", "--set WebTitleS a b"}) {
         Outcome o = runProgram(wrong);
-        EXPECT_EQ(o.status, 2) << wrong;
+        EXPECT_EQ(o.status, 2) << wrong << ": " << o.err;
         EXPECT_NE(o.err.find("usage: pelin-convert"), std::string::npos) << wrong;
     }
     Outcome help = runIn(dir, {"--help"});
