@@ -19,6 +19,11 @@
 #include "version.h"
 #include "wizard/wizard_fixture.h"
 
+#ifdef _WIN32
+// Last: its macros would rename what the program's headers declare.
+#include <windows.h>
+#endif
+
 namespace pelin::testing {
 namespace {
 
@@ -31,33 +36,51 @@ class ConvertTest : public WizardTest {
 protected:
     // Runs the built program (or a copy of it) in the test folder.
     Outcome runProgram(const std::string& arguments, const std::filesystem::path& program = PELIN_CONVERT_PATH) {
+        Outcome o{-1, {}, {}};
 #ifdef _WIN32
-        // Through cmd.exe; the program's path is made whole first, as "cd /d" may change the drive.
+        // Started directly, without cmd.exe: every further Wine process is one
+        // more chance for Wine to fail to start one.
         const std::filesystem::path whole = std::filesystem::absolute(program).make_preferred();
-        const std::wstring command = L"cd /d \"" + dir.native() + L"\" && \"" + whole.native() + L"\" " +
-                                     text::toPath(text::fromUtf8(arguments)).native() + L" 2>\"" +
-                                     (dir / "stderr.txt").native() + L"\"";
-        FILE* pipe = ::_wpopen(command.c_str(), L"r");
+        std::wstring command = L"\"" + whole.native() + L"\" " + text::toPath(text::fromUtf8(arguments)).native();
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        const auto capture = [&](const char* name) {
+            return ::CreateFileW((dir / name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        };
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = ::CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
+        startup.hStdOutput = capture("stdout.txt");
+        startup.hStdError = capture("stderr.txt");
+        PROCESS_INFORMATION process{};
+        const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(),
+                                              &startup, &process);
+        const DWORD error = ::GetLastError();
+        for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) ::CloseHandle(handle);
+        if (!started) {
+            o.err = "not started (Windows error " + std::to_string(error) + ")";
+            return o;
+        }
+        DWORD status = 0;
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        ::GetExitCodeProcess(process.hProcess, &status);
+        ::CloseHandle(process.hProcess);
+        ::CloseHandle(process.hThread);
+        o.status = static_cast<int>(status);
+        if (platform::Result<std::string> out = platform::readFile(dir / "stdout.txt")) o.out = std::move(*out);
 #else
         const std::string command = "cd '" + dir.string() + "' && '" + program.string() + "' " + arguments + " 2>'" +
                                     (dir / "stderr.txt").string() + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
-#endif
-        Outcome o{-1, {}, {}};
         if (!pipe) {
             // The shell did not start: the outcome says why rather than nothing.
             o.err = std::string("not started: ") + std::strerror(errno);
-#ifdef _WIN32
-            o.err += " (Windows error " + std::to_string(_doserrno) + ")";
-#endif
             return o;
         }
         char buffer[4096];
         std::size_t n;
         while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
-#ifdef _WIN32
-        o.status = ::_pclose(pipe);
-#else
         const int raw = ::pclose(pipe);
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
