@@ -347,6 +347,25 @@ TEST_F(ConvertTest, WildcardsStandForTheFilesTheyMatch) {
 }
 #endif
 
+#ifndef _WIN32
+// A page renamed into place is on the disk only once its folder is: traced, as
+// nothing else shows it.
+TEST_F(ConvertTest, ThePagesFolderIsSyncedAfterThePageTakesItsName) {
+    if (std::system("strace -o /dev/null true >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strace here";
+    writeSettings("Pelin.ini", secondExampleKeys());
+    writeFile("y.txt", kSecondExampleSource);
+    const std::string command = "cd '" + dir.string() +
+                                "' && strace -f -qq -y -e trace=rename,renameat,renameat2,fsync -o trace.log '" +
+                                std::string(PELIN_CONVERT_PATH) + "' --settings Pelin.ini y.txt y.htm >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string trace = readBytes(dir / "trace.log");
+    const std::size_t renamed = trace.find("y.htm\") = 0");
+    ASSERT_NE(renamed, std::string::npos) << trace;
+    EXPECT_NE(trace.find("fsync(", renamed), std::string::npos) << trace;
+    EXPECT_NE(trace.find("<" + std::filesystem::canonical(dir).string() + ">)", renamed), std::string::npos) << trace;
+}
+#endif
+
 TEST_F(ConvertTest, OutDirWritesNoPageOverAnotherPageOrASource) {
     writeSettings("Pelin.ini", secondExampleKeys());
     for (const char* folder : {"d1", "d2", "od"}) std::filesystem::create_directory(dir / folder);
