@@ -31,8 +31,8 @@ platform::Result<> SettingsFile::WriteSetting(TextView section, TextView key, Te
 
 platform::Result<> SettingsFile::WriteSettings(TextView section, std::span<const SettingValue> values) {
     const std::filesystem::path path = filePath();
-    platform::Result<std::string> read = memory_ ? platform::Result<std::string>(*memory_)
-                                                 : platform::readFile(path, kMaxFileBytes);
+    platform::Result<std::string> read =
+        memory_ ? platform::Result<std::string>(*memory_) : platform::readFile(path, kMaxFileBytes);
     // Only a file that is not there may start empty; one that cannot be read (or
     // is no file: a folder, a pipe) must not be replaced by these keys alone.
     if (!read && read.error().kind != platform::FileErrorKind::NotFound) return read.error();
