@@ -54,6 +54,8 @@ Result<> reserve(int fd, off_t length, const std::filesystem::path& errorPath) {
     return {};
 }
 
+}  // namespace
+
 // Writes the complete content of `from` over the existing `file`, which keeps
 // its owner, permissions, attributes and every name it has. Whatever fails
 // before the first old byte is overwritten (the room for the new length, the
@@ -61,8 +63,6 @@ Result<> reserve(int fd, off_t length, const std::filesystem::path& errorPath) {
 // wait until the copy, the new length and the sync are done. What remains is a
 // device that fails during the copy itself: the file is then part new and part
 // old, and the error says so.
-}  // namespace
-
 Result<> copyOver(int from, const std::filesystem::path& file, const std::filesystem::path& errorPath) {
     Fd to(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (to.get() < 0) return errorOf(errorPath, errno);
