@@ -42,6 +42,26 @@ FileError errorOf(const std::filesystem::path& path, int err) {
     return {path, std::generic_category().message(err), kindOf(err)};
 }
 
+// The file that a replacement of `path` changes: the end of every chain of
+// symbolic links, which need not exist yet.
+Result<std::filesystem::path> followLinks(const std::filesystem::path& path) {
+    constexpr int kMaxLinkHops = 40;  // as the system allows when it follows links itself
+    std::filesystem::path current = path;
+    for (int hop = 0;; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0) {
+            if (errno == ENOENT) return current;
+            return errorOf(path, errno);
+        }
+        if (!S_ISLNK(st.st_mode)) return current;
+        if (hop == kMaxLinkHops) return errorOf(path, ELOOP);
+        std::error_code ec;
+        const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+        if (ec) return errorOf(path, ec.value());
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+}
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -118,24 +138,16 @@ Result<> checkCanCreate(const std::filesystem::path& path) {
 }
 
 FileKey fileKey(const std::filesystem::path& path) {
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    if (ec) absolute = path;
-    // Links in the folders and at the end followed as the replacement follows
-    // them, also to a file that is not there yet.
-    std::filesystem::path resolved = absolute.lexically_normal();
+    // The file a replacement of `path` changes, which need not be there yet.
+    const Result<std::filesystem::path> followed = posix::followLinks(path);
+    const std::filesystem::path file = followed ? *followed : path;
     struct stat st {};
-    for (int hop = 0; hop < posix::kMaxLinkHops; ++hop) {
-        std::filesystem::path canonical = std::filesystem::weakly_canonical(resolved, ec);
-        if (!ec) resolved = std::move(canonical);
-        if (::lstat(resolved.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-        const std::filesystem::path target = std::filesystem::read_symlink(resolved, ec);
-        if (ec) break;
-        resolved = resolved.parent_path() / target;
-    }
-    if (::stat(resolved.c_str(), &st) == 0) return {st.st_dev, st.st_ino, {}};
-    if (::stat(resolved.parent_path().c_str(), &st) == 0) return {st.st_dev, st.st_ino, resolved.filename()};
-    return {0, 0, resolved};
+    if (::stat(file.c_str(), &st) == 0) return {st.st_dev, st.st_ino, {}};
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    if (::stat(folder.c_str(), &st) == 0) return {st.st_dev, st.st_ino, file.filename()};
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+    return {0, 0, (ec ? file : absolute).lexically_normal()};
 }
 
 std::filesystem::path programFolder() {

@@ -10,8 +10,6 @@
 
 namespace pelin::platform::posix {
 
-inline constexpr int kMaxLinkHops = 40;  // as the system allows when it follows links itself
-
 // The error for `err` (an errno value) on `path`, sorted into its kind.
 FileError errorOf(const std::filesystem::path& path, int err);
 
@@ -42,6 +40,10 @@ public:
 private:
     int fd_;
 };
+
+// The file that a replacement of `path` changes: the end of every chain of
+// symbolic links, which need not exist yet.
+Result<std::filesystem::path> followLinks(const std::filesystem::path& path);
 
 // Writes all of `bytes`; false with errno set when the system refuses.
 bool writeAll(int fd, std::string_view bytes);

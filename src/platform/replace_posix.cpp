@@ -32,25 +32,6 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-// The file that a replacement of `path` changes: the end of every chain of
-// symbolic links, which need not exist yet.
-Result<std::filesystem::path> followLinks(const std::filesystem::path& path) {
-    std::filesystem::path current = path;
-    for (int hop = 0;; ++hop) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0) {
-            if (errno == ENOENT) return current;
-            return errorOf(path, errno);
-        }
-        if (!S_ISLNK(st.st_mode)) return current;
-        if (hop == posix::kMaxLinkHops) return errorOf(path, ELOOP);
-        std::error_code ec;
-        const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
-        if (ec) return errorOf(path, ec.value());
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
-}
-
 std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
@@ -251,7 +232,7 @@ Result<> replaceFile(const std::filesystem::path& path, std::string_view bytes) 
 
 Result<> replaceFileWith(const std::filesystem::path& path,
                          const std::function<void(const ChunkWriter& write)>& produce) {
-    const Result<std::filesystem::path> resolved = followLinks(path);
+    const Result<std::filesystem::path> resolved = posix::followLinks(path);
     if (!resolved) return resolved.error();
     const std::filesystem::path& file = *resolved;
     const std::filesystem::path folder = folderOf(file);
