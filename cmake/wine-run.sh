@@ -55,6 +55,12 @@ explain() {
     cat "$work/explained" >&2
 }
 
+# Whether the arguments run tests of a GoogleTest program (not list them).
+gtest_run() {
+    case " $* " in *" --gtest_list_tests "*) return 1 ;; *" --gtest_filter="*) return 0 ;; esac
+    return 1
+}
+
 # No step of ours ends a run without saying so: until the program starts, a
 # failure names the step, with what the session's log gained meanwhile.
 step="preparing the run"
@@ -92,6 +98,12 @@ if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lastin
     step="looking for the Wine session started"
     pid=$(server)
 fi
+# Windows of the programs go to Wine's null display driver: the tests make real
+# windows and need no screen. Set once in the prefix's registry.
+if ! grep -qs '"Graphics"="null"' "$WINEPREFIX/user.reg"; then
+    step="choosing Wine's null display driver"
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 </dev/null 9>&-
+fi
 touch "$session"
 exec 9>&-
 
@@ -114,6 +126,13 @@ if [ "$now" != "$pid" ]; then
     logged_since "$logged"
     [ "$status" -ne 0 ] || status=1
 elif [ "$status" -ne 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ]; then
+    explain "$status" "$1" "$@"
+    logged_since "$logged"
+elif [ "$status" -eq 0 ] && gtest_run "$@" && ! grep -q '^\[  PASSED  \]' "$work/out"; then
+    # A test program that ran its tests always ends with this summary; a Wine
+    # process that went away early may still end with status 0.
+    echo "wine-run.sh: $1 ended with status 0 before GoogleTest's summary line; it counts as failed" >&2
+    status=1
     explain "$status" "$1" "$@"
     logged_since "$logged"
 fi

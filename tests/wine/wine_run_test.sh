@@ -2,8 +2,9 @@
 # wine_run_test.sh RUNNER PREFIX ENDING.exe: what cmake/wine-run.sh (RUNNER) makes
 # of a program's end. A failure that printed nothing is explained by a second run
 # under Wine's error channels, and the first status stands, so that such a run
-# can neither pass nor go unexplained; a failure that spoke, and a success, are
-# run once and passed on as they are.
+# can neither pass nor go unexplained; nor can a test run that ends well before
+# GoogleTest's summary. A failure that spoke, and a success, are run once and
+# passed on as they are.
 set -u
 runner=$1 prefix=$2 ending=$3
 work=$(mktemp -d)
@@ -33,6 +34,8 @@ check() {
 check "a silent failure" 3 2 yes 3
 check "a failure that speaks" 3 1 no 3 something went wrong
 check "a silent success" 0 1 no 0
+check "a test run that ends before its summary" 1 2 yes 0 --gtest_filter=Some.Test
+check "a test run with its summary" 0 1 no 0 "[  PASSED  ]" --gtest_filter=Some.Test
 check "a success that speaks" 0 1 no 0 all well
 [ "$(tr -d '\r' <out.txt)" = "all well" ] || fail "the output did not pass on unchanged"
 exit $failed
