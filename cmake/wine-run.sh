@@ -27,13 +27,15 @@ lasting=3600
 session=$WINEPREFIX.session
 log=$WINEPREFIX.session.log
 
-# The server working for the prefix, if any: Wine names its folder after the
-# device and inode of the prefix.
+# The server working for the prefix, if any: it works in a folder that Wine
+# names after the device and inode of the prefix, and in the prefix itself for
+# the moments it writes the registry files there.
 server() {
     [ -d "$WINEPREFIX" ] || return 0
     folder=server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+    prefix=$(cd "$WINEPREFIX" && pwd -P)
     for pid in $(pgrep -x 'wineserver(64)?'); do
-        case $(readlink "/proc/$pid/cwd" 2>/dev/null) in */"$folder") echo "$pid" && return ;; esac
+        case $(readlink "/proc/$pid/cwd" 2>/dev/null) in */"$folder" | "$prefix") echo "$pid" && return ;; esac
     done
 }
 
@@ -99,10 +101,12 @@ if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lastin
     pid=$(server)
 fi
 # Windows of the programs go to Wine's null display driver: the tests make real
-# windows and need no screen. Set once in the prefix's registry.
-if ! grep -qs '"Graphics"="null"' "$WINEPREFIX/user.reg"; then
+# windows and need no screen. Set once in the prefix's registry (which the
+# server writes to its files only now and then, hence a mark of our own).
+if [ ! -e "$WINEPREFIX/.null-display" ]; then
     step="choosing Wine's null display driver"
     "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 </dev/null 9>&-
+    touch "$WINEPREFIX/.null-display"
 fi
 touch "$session"
 exec 9>&-

@@ -5,6 +5,8 @@
 #   server-ends  the server ends while the program runs and the program then ends
 #                with 0 and no word, as Wine's do: the run fails, saying so
 #   no-input     the program reads nothing of what the caller's input holds
+#   server-saves the server is found at work in the prefix, where it writes the
+#                registry now and then: the run goes on in that session
 set -u
 runner=$1 case=$2
 work=$(mktemp -d)
@@ -22,7 +24,9 @@ chmod +x "$work/bin/wineserver64"
 folder=$work/server-$(stat -c %D "$prefix")-$(printf %x "$(stat -c %i "$prefix")")
 if [ "$case" != start-fails ]; then
     mkdir "$folder"
-    (cd "$folder" && exec "$work/bin/wineserver64" -p3600) &
+    at=$folder
+    [ "$case" != server-saves ] || at=$prefix
+    (cd "$at" && exec "$work/bin/wineserver64" -p3600) &
     server=$!
     touch "$prefix.session"
 fi
@@ -48,5 +52,6 @@ case $case in
 start-fails) [ "$status" -ne 0 ] && grep -q '^wine-run.sh: .*wineserver' "$work/err" ;;
 server-ends) [ "$status" -ne 0 ] && grep -q '^wine-run.sh: the Wine server .* ended while' "$work/err" ;;
 no-input) [ "$status" -eq 0 ] && [ "$(cat "$work/out")" = "no input" ] ;;
+server-saves) [ "$status" -eq 0 ] && [ ! -s "$work/err" ] ;;
 *) false ;;
 esac
