@@ -19,8 +19,14 @@ void addMenuPictures(ImageList& list, std::span<const MenuPicture> pictures, con
 
 void fitIconCell(cIconMenu& menu, HWND window) {
     const ImageList* list = menu.MenuDefaultImage();
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    if (!list || dpi <= kPictureDpi) return;
+    if (!list) return;
+    // The window's device context says the dots per inch its text is drawn
+    // at, on every version of the system and for programs that do not scale.
+    HDC dc = GetDC(window);
+    if (!dc) return;
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(window, dc);
+    if (dpi <= kPictureDpi) return;
     menu.IconWidth(MulDiv(list->ImageWidth(), dpi, kPictureDpi));
     menu.IconHeight(MulDiv(list->ImageHeight(), dpi, kPictureDpi));
 }
