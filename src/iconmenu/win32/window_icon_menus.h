@@ -8,6 +8,10 @@
 // `Win32MenuHost::instance()` and `registerWindow(hwnd)`, fills its image list
 // with addMenuPictures, fits the icon cell after the load, and calls
 // detachIconMenu once the window agreed to close.
+//
+// The icon menus name their constants and host functions as the platform does
+// (MIIM_ID, DT_CALCRECT, GetMenuItemInfo): their headers come before
+// <windows.h>, or any header that includes it, in every source.
 #include <cstdint>
 #include <functional>
 #include <memory>
