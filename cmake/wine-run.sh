@@ -81,10 +81,14 @@ flock 9
 step="looking for the Wine session"
 logged=$(stat -c %s "$log" 2>/dev/null || echo 0)
 pid=$(server)
-if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lasting " ||
-    [ $(($(date +%s) - $(stat -c %Y "$session" 2>/dev/null || echo 0))) -ge $((lasting / 2)) ]; then
+# Starts the lasting session: ends the prefix's server, if any, waiting until it
+# is gone, then starts the server and Wine's services.
+start_session() {
     step="ending the Wine session $pid"
-    if [ -n "$pid" ]; then "$wineserver" -k 9>&- || true; fi
+    if [ -n "$pid" ]; then
+        "$wineserver" -k 9>&- || true
+        "$wineserver" -w 9>&- || true
+    fi
     mkdir -p "$WINEPREFIX"
     echo "== $(date -u '+%F %T') a session started for $1" >>"$log"
     started=$(stat -c %s "$log")
@@ -99,14 +103,23 @@ if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lastin
     fi
     step="looking for the Wine session started"
     pid=$(server)
-fi
+}
+
 # Windows of the programs go to Wine's null display driver: the tests make real
-# windows and need no screen. Set once in the prefix's registry (which the
-# server writes to its files only now and then, hence a mark of our own).
-if [ ! -e "$WINEPREFIX/.null-display" ]; then
-    step="choosing Wine's null display driver"
-    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 </dev/null 9>&-
-    touch "$WINEPREFIX/.null-display"
+# windows and need no screen. It is chosen once in the prefix's registry (which
+# the server writes to its files only now and then, hence a mark of our own);
+# Wine's services take their driver as they start, so they start anew with it.
+null_display=$WINEPREFIX/.null-display
+if [ -z "$pid" ] || ! tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- " -p$lasting " ||
+    [ $(($(date +%s) - $(stat -c %Y "$session" 2>/dev/null || echo 0))) -ge $((lasting / 2)) ] ||
+    [ ! -e "$null_display" ]; then
+    start_session "$1"
+    if [ ! -e "$null_display" ]; then
+        step="choosing Wine's null display driver"
+        "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 </dev/null 9>&-
+        start_session "$1"
+        touch "$null_display"
+    fi
 fi
 touch "$session"
 exec 9>&-

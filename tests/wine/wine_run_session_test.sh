@@ -28,7 +28,7 @@ if [ "$case" != start-fails ]; then
     [ "$case" != server-saves ] || at=$prefix
     (cd "$at" && exec "$work/bin/wineserver64" -p3600) &
     server=$!
-    touch "$prefix.session"
+    touch "$prefix.session" "$prefix/.null-display"
 fi
 cat >"$work/bin/wineserver" <<'EOF'
 #!/bin/sh
