@@ -1,5 +1,6 @@
 #include "form/win32/common_dialog_backend.h"
 
+#include <array>
 #include <vector>
 
 #include "form/messages.h"
@@ -49,9 +50,7 @@ DWORD colourDialogFlags(int flags) {
     return result;
 }
 
-Win32CommonDialogBackend::Win32CommonDialogBackend(HWND owner) : owner_(owner) {
-    customColours_.fill(RGB(255, 255, 255));
-}
+Win32CommonDialogBackend::Win32CommonDialogBackend(HWND owner) : owner_(owner) {}
 
 HWND Win32CommonDialogBackend::owner() const { return owner_ && IsWindow(owner_) ? owner_ : GetActiveWindow(); }
 
@@ -122,7 +121,14 @@ bool Win32CommonDialogBackend::showColor(CommonDialog& dialog) {
     // Only a caller that asks for it starts at its colour; another group's last
     // choice must not be what OK at once gives.
     request.rgbResult = (dialog.Flags & kCdlColorRgbInit) ? static_cast<COLORREF>(dialog.Color) & 0xFFFFFF : 0;
-    request.lpCustColors = customColours_.data();
+    // The sixteen colours the user keeps in the dialog last as long as the
+    // program runs, whichever window asks.
+    static std::array<COLORREF, 16> customColours = [] {
+        std::array<COLORREF, 16> white;
+        white.fill(RGB(255, 255, 255));
+        return white;
+    }();
+    request.lpCustColors = customColours.data();
     request.Flags = colourDialogFlags(dialog.Flags);
     if (!ChooseColorW(&request)) return false;
     dialog.Color = static_cast<std::int32_t>(request.rgbResult & 0xFFFFFF);

@@ -3,8 +3,6 @@
 // (GetOpenFileNameW, GetSaveFileNameW, ChooseColorW). Each call reads the
 // dialog's properties as the caller left them and, on a choice, writes the
 // results back; cancelling reports false.
-#include <array>
-
 #include "form/services.h"
 
 // clang-format off
@@ -29,8 +27,7 @@ private:
     bool showFile(CommonDialog& dialog, bool save);
 
     HWND owner_;
-    Text lastFolder_;                         // where the last file chosen in this run lay
-    std::array<COLORREF, 16> customColours_;  // the colour dialog's own sixteen, for this run
+    Text lastFolder_;  // where the last file chosen in this run lay
 };
 
 // The OPENFILENAMEW flags for the program's flags. The program asks before a
