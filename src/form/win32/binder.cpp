@@ -388,7 +388,7 @@ std::optional<LRESULT> Binder::controlMessage(Bound& bound, UINT message, WPARAM
     case WM_GETDLGCODE:
         if (bound.enter && lParam) {
             const auto* key = reinterpret_cast<const MSG*>(lParam);
-            if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+            if ((key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
                 return DefSubclassProc(bound.window, message, wParam, lParam) | DLGC_WANTALLKEYS;
         }
         return std::nullopt;
