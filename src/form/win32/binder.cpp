@@ -153,7 +153,10 @@ void Binder::dpiChanged(UINT dpi, const RECT* suggested) {
     if (suggested)
         SetWindowPos(root_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (onDpiChanged) onDpiChanged(dpi);
 }
+
+int Binder::pixels(double twips) const { return twipsToPixels(twips, dpi_); }
 
 void Binder::bind(const ControlTable& table, HMENU menuBar) {
     std::vector<std::pair<int, HWND>> tabOrder;

@@ -93,7 +93,13 @@ public:
     // one that does not (0 when the item is not bound).
     HMENU menuOf(const MenuItem& item) const;
     UINT commandOf(const MenuItem& item) const;
+    // The dots per inch the form is shown at, and twips as pixels at them.
     UINT dpi() const { return dpi_; }
+    int pixels(double twips) const;
+    // Runs when the form's window has moved to a screen of other dots per
+    // inch, after the binder re-placed its placed controls and remade its
+    // font: for what the window sized or made itself (its own fonts, pictures).
+    std::function<void(UINT dpi)> onDpiChanged;
 
     // The keyboard shortcuts of the menu items of the binder of the window
     // `message` is for: true when the message was one and has been handled. The
