@@ -94,7 +94,7 @@ HWND Binder::windowFor(const Control& control, const wchar_t* windowClass, DWORD
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), GetModuleHandleW(nullptr), nullptr);
     if (!made) throw std::runtime_error("could not make a window for \"" + control.name + "\"");
     setControlName(made, control.name);
-    SetPropW(made, L"PelinMade", reinterpret_cast<HANDLE>(1));
+    lastMade_ = made;
     return made;
 }
 
@@ -102,7 +102,7 @@ Binder::Bound& Binder::add(HWND window, Control& control, std::function<void()> 
     auto bound = std::make_unique<Bound>();
     bound->window = window;
     bound->control = &control;
-    bound->made = GetPropW(window, L"PelinMade") != nullptr;
+    bound->made = window == lastMade_;
     bound->sync = std::move(sync);
     if (binding_ && binding_->place) bound->place = binding_->place;
     Bound& added = *bound_.emplace_back(std::move(bound));

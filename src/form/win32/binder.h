@@ -158,6 +158,7 @@ private:
     // While a table is bound: the entry whose window is looked for, so that a
     // placed control may be made.
     const ControlEntry* binding_ = nullptr;
+    HWND lastMade_ = nullptr;  // the window windowFor() made last
     UINT nextId_ = 1000;
     bool syncing_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
