@@ -1,6 +1,9 @@
 #pragma once
 // Twips (1/1440 inch) as pixels at a window's dots per inch: 15 twips to a
-// pixel at 96.
+// pixel at 96. Places and sizes of the program's windows are kept in twips and
+// become pixels at the DPI of the window they are shown in.
+#include <cmath>
+
 // clang-format off
 #include <windows.h>
 // clang-format on
@@ -21,4 +24,9 @@ inline UINT dpiOf(HWND window) {
     return dpi ? dpi : kDefaultDpi;
 }
 
+// `value` twips in pixels at `dpi`.
+inline int twips(double value, int dpi) { return static_cast<int>(std::lround(value * dpi / 1440.0)); }
+
+// `value` pixels at 96 DPI in pixels at `dpi`.
+inline int scaled(int value, int dpi) { return static_cast<int>(std::lround(double(value) * dpi / kDefaultDpi)); }
 }  // namespace pelin::form::win32

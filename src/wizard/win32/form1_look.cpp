@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "form/win32/bundled_picture.h"
 #include "form/win32/control_name.h"
+#include "form/win32/picture_drawing.h"
 #include "form/win32/win_text.h"
 
 // clang-format off
@@ -11,6 +13,21 @@
 
 namespace pelin::wizard::win32 {
 namespace {
+
+constexpr const char* kHintImages[] = {"Image1", "Image2", "Image3", "Image4"};
+
+// A hint image: the picture over the face its container gives it.
+LRESULT CALLBACK hintProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR picture) {
+    if (message != WM_PAINT) return DefSubclassProc(image, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(image, &paint);
+    RECT area{};
+    GetClientRect(image, &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    if (picture) form::win32::drawBitmap(dc, *reinterpret_cast<const form::win32::Bitmap*>(picture), area);
+    EndPaint(image, &paint);
+    return 0;
+}
 
 HWND container(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, const char* name) {
     HWND made = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
@@ -85,17 +102,23 @@ form::win32::Font underlinedFont(UINT dpi) {
     return form::win32::Font(CreateFontIndirectW(&look));
 }
 
-void drawPicture(HDC dc, const form::win32::Bitmap& picture, const RECT& place) {
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
-    HGDIOBJ before = SelectObject(source, picture.handle());
-    // The picture's pixels carry premultiplied alpha.
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    SetStretchBltMode(dc, HALFTONE);
-    AlphaBlend(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, source, 0, 0,
-               picture.width(), picture.height(), blend);
-    SelectObject(source, before);
-    DeleteDC(source);
+void showHints(form::win32::Binder& binder, std::shared_ptr<form::win32::Bitmap>& hint) {
+    hint = form::win32::bundledPicture("hint-ie4", static_cast<int>(binder.dpi()));
+    for (const char* name : kHintImages)
+        if (HWND image = binder.windowOf(name)) {
+            SetWindowSubclass(image, hintProc, 1, reinterpret_cast<DWORD_PTR>(hint.get()));
+            InvalidateRect(image, nullptr, TRUE);
+        }
+}
+
+void addMenuPictures(Form1& model, UINT dpi) {
+    const std::pair<const form::MenuItem*, const char*> pictures[] = {{&model.mnufileopen, "menu-open"},
+                                                                      {&model.mnuhelpreadme, "menu-readme"},
+                                                                      {&model.mnuoptioncharcter, "menu-character"},
+                                                                      {&model.mnuhelpver, "menu-version"}};
+    for (const auto& [item, picture] : pictures)
+        if (auto bitmap = form::win32::bundledPicture(picture, static_cast<int>(dpi)))
+            model.ImageList1.Add(item->caption, std::move(bitmap));
 }
 
 }  // namespace pelin::wizard::win32

@@ -1,7 +1,7 @@
 #pragma once
 // What the main window shows beyond its controls' kinds and places: the bold
-// headings, the underlined link sample, the colour sample's panel and the
-// mascot.
+// headings, the underlined link sample, the colour sample's panel, the hint
+// pictures and the menu pictures.
 #include <memory>
 
 // The wizard's headers come first: the menu drawing names some of its values
@@ -41,7 +41,11 @@ void showSampleOnItsPanel(form::win32::Binder& binder, const Form1& model);
 // The program's font at 9 points, underlined, as a link is shown.
 form::win32::Font underlinedFont(UINT dpi);
 
-// Draws `picture` through its alpha, stretched to `place`.
-void drawPicture(HDC dc, const form::win32::Bitmap& picture, const RECT& place);
+// Draws the hint picture (for the binder's dots per inch, kept in `hint`) in
+// each of the window's hint images.
+void showHints(form::win32::Binder& binder, std::shared_ptr<form::win32::Bitmap>& hint);
+
+// The menu pictures, each keyed by the caption of the item that shows it.
+void addMenuPictures(Form1& model, UINT dpi);
 
 }  // namespace pelin::wizard::win32

@@ -6,6 +6,7 @@
 
 #include "form/win32/control_name.h"
 #include "form/win32/dpi.h"
+#include "form/win32/picture_drawing.h"
 #include "form/win32/win_text.h"
 #include "form/win32/window_text.h"
 #include "wizard/win32/form1_look.h"
@@ -88,6 +89,7 @@ void Form1Window::bindControls() {
     binder.bind(model.controls(), CreateMenu());
     applyFonts();
     paintFrameFaces(binder, model);
+    showHints(binder, hint_);
     showSampleOnItsPanel(binder, model);
     if (HWND source = binder.windowOf(model.txtHTML.name)) {
         DragAcceptFiles(source, TRUE);
@@ -96,8 +98,10 @@ void Form1Window::bindControls() {
     binder.onDpiChanged = [this](UINT) {
         // The binder has placed the controls and sized the window by now.
         applyFonts();
+        showHints(form_.binder(), hint_);
         InvalidateRect(window_, nullptr, TRUE);
     };
+    addMenuPictures(model, dpiOf(window_));
 }
 
 void Form1Window::sizeToControls() {
@@ -144,7 +148,7 @@ void Form1Window::paintBackground(HDC dc) {
     const UINT dpi = dpiOf(window_);
     const RECT place{0, 0, MulDiv(bitmap->width(), static_cast<int>(dpi), 96),
                      MulDiv(bitmap->height(), static_cast<int>(dpi), 96)};
-    drawPicture(dc, *bitmap, place);
+    form::win32::drawBitmap(dc, *bitmap, place);
 }
 
 void Form1Window::refresh() {

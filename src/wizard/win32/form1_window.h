@@ -12,6 +12,7 @@
 #include "wizard/form1.h"
 
 #include "form/win32/binder.h"
+#include "form/win32/bitmap.h"
 #include "form/win32/fonts.h"
 #include "wizard/win32/dropped_file_dialogs.h"
 
@@ -64,6 +65,7 @@ private:
     // dots per inch.
     form::win32::Font bold_, underlined_;
     std::shared_ptr<form::Picture> shownPicture_;
+    std::shared_ptr<form::win32::Bitmap> hint_;
 };
 
 // What the program calls to open its main window: makes the window, runs its

@@ -3,9 +3,13 @@
 #include <cstdlib>
 #include <cwchar>
 
+// The wizard first: the menu drawing names some of its values as <windows.h>
+// names its macros.
+#include "wizard/win32/form1_window.h"
+
+#include "form/win32/bundled_picture.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
-#include "wizard/win32/form1_window.h"
 
 // clang-format off
 #include <windows.h>
@@ -32,6 +36,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     pelin::wizard::win32::Form1Window window(services, ini, {dir.path(), false});
     window.Form_Load();
     pelin::wizard::Form1& model = window.model();
+    // A character as the settings name it: a picture file at its own size, which
+    // the window scales to its dots per inch.
+    model.picture = pelin::form::win32::bundledPicture("mascot-blue", 96);
     model.txtTitle.setText(u"ぺりんの日記");
     model.DCheck1.setValue(1);
     model.DCheck2.setValue(1);
