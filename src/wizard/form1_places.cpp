@@ -123,16 +123,16 @@ void Form1::registerControls() {
     // The margins: heading, box, unit, the value in centimetres and its unit.
     at(Frame5, nullptr, kStepFrame);
     at(PageSTitle, &Frame5, line(225));
-    at(TMTitle, &Frame5, {kMargin, 615, 1800, kLine});
-    at(txtTOPM, &Frame5, {2055, 570, 705, kBox});
-    at(Pix51, &Frame5, {2835, 615, 720, kLine});
-    at(mm51, &Frame5, {3630, 615, 555, kLine});
-    at(cm51, &Frame5, {4260, 615, 270, kLine});
-    at(LMTitle, &Frame5, {kMargin, 1065, 1800, kLine});
-    at(txtLEFTM, &Frame5, {2055, 1020, 705, kBox});
-    at(Pix52, &Frame5, {2835, 1065, 720, kLine});
-    at(mm52, &Frame5, {3630, 1065, 555, kLine});
-    at(cm52, &Frame5, {4260, 1065, 270, kLine});
+    at(TMTitle, &Frame5, {kMargin, 615, 1950, kLine});
+    at(txtTOPM, &Frame5, {2175, 570, 705, kBox});
+    at(Pix51, &Frame5, {2955, 615, 720, kLine});
+    at(mm51, &Frame5, {3750, 615, 555, kLine});
+    at(cm51, &Frame5, {4380, 615, 270, kLine});
+    at(LMTitle, &Frame5, {kMargin, 1065, 1950, kLine});
+    at(txtLEFTM, &Frame5, {2175, 1020, 705, kBox});
+    at(Pix52, &Frame5, {2955, 1065, 720, kLine});
+    at(mm52, &Frame5, {3750, 1065, 555, kLine});
+    at(cm52, &Frame5, {4380, 1065, 270, kLine});
     at(Label13, &Frame5, {kMargin, 1560, 2640, kLine});
     at(BaseFontSize, &Frame5, {kMargin, 1905, 1395, kBox});
     at(Image3, &Frame5, {2910, 1560, kHint, kHint});

@@ -67,6 +67,14 @@ Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, 
         // Closing goes through the window's own close, after the handler that
         // asked for it has returned.
         model.onRequestClose = [this] { PostMessageW(window_, WM_CLOSE, 0, 0); };
+        // The run happens here and now, as the wizard waits for it; the pointer
+        // says so meanwhile.
+        model.conversionRunner = [](engine::ConversionSettings& settings) {
+            HCURSOR before = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+            auto result = engine::runConversion(settings, engine::ConversionProgress{});
+            SetCursor(before);
+            return result;
+        };
         bindControls();
     } catch (...) {
         DestroyWindow(window_);

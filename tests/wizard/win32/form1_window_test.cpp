@@ -11,6 +11,7 @@
 
 // clang-format off
 #include <windows.h>
+#include <shlobj.h>
 // clang-format on
 
 namespace pelin::wizard::win32 {
@@ -86,6 +87,33 @@ TEST_F(Form1WindowTest, AColourCodeTypedIntoTheTextBoxShowsInTheSample) {
     SendMessageW(GetParent(sample), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(sample));
     EXPECT_EQ(GetTextColor(dc), RGB(0x33, 0x66, 0xCC));
     DeleteDC(dc);
+}
+
+// What the shell hands a window that files are dropped on: their paths in one
+// block of memory, which the window frees.
+HDROP dropOf(const std::filesystem::path& file) {
+    const std::wstring path = file.wstring();
+    const SIZE_T size = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::copy(path.begin(), path.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(Form1WindowTest, AFileDroppedOnTheSourceBoxBecomesTheSourceWithoutADialog) {
+    open();  // the start-up's dialog is cancelled: no source yet
+    const auto source = dir.write("dropped.txt", text::toCp932(u"ぺりん\r\n"));
+    const std::size_t dialogsShown = dialogs.calls.size();
+
+    SendMessageW(control("txtHTML"), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf(source)), 0);
+
+    EXPECT_EQ(dialogs.calls.size(), dialogsShown);
+    EXPECT_TRUE(window->model().lastSourceChoice.chosen);
+    EXPECT_EQ(text::toPath(window->model().settings.HTMLCFile), source);
+    EXPECT_TRUE(IsWindowEnabled(control("SubFoword")));
 }
 
 }  // namespace
