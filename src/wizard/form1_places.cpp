@@ -65,11 +65,11 @@ void Form1::registerControls() {
     at(txtHTML, &Frame1, boxBeforeButton(570));
     at(Command11, &Frame1, buttonAfterBox(570));
     at(txtHTMLSize, &Frame1, line(1035));
-    at(Label18, &Frame1, {kMargin, 1545, 1665, kLine});
+    at(Label18, &Frame1, {kMargin, 1545, 1740, kLine});
     at(LangCombo, &Frame1, {1920, 1500, 2775, kBox});
-    at(Label19, &Frame1, {kMargin, 2010, 1665, kLine});
+    at(Label19, &Frame1, {kMargin, 2010, 1740, kLine});
     at(CharsetCombo, &Frame1, {1920, 1965, 2775, kBox});
-    at(Label20, &Frame1, {kMargin, 2475, 1665, kLine});
+    at(Label20, &Frame1, {kMargin, 2475, 1740, kLine});
     at(txt_CSS, &Frame1, {1920, 2430, 2775, kBox});
     at(Command1, &Frame1, buttonAfterBox(2430));
 
