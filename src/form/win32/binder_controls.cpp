@@ -207,8 +207,16 @@ HWND Binder::bind(ComboBox& combo) {
         windowFor(combo, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, isDropDown);
     Bound& bound = add(window, combo, [this, window, &combo] {
         showItems(window, combo.items, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_RESETCONTENT, CB_ADDSTRING);
-        if (SendMessageW(window, CB_GETCURSEL, 0, 0) != combo.listIndex)
+        if (SendMessageW(window, CB_GETCURSEL, 0, 0) != combo.listIndex) {
+            // Typing selects no item: the selection is cleared under the user's
+            // typing, whose text and caret stay as they were.
+            DWORD start = 0, end = 0;
+            SendMessageW(window, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            const Text typed = windowText(window);
             SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(combo.listIndex), 0);
+            showText(window, combo.text);
+            if (combo.text == typed) SendMessageW(window, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+        }
         showText(window, combo.text);
         syncCommon(*boundOf(window));
     });

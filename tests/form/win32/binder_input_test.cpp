@@ -83,6 +83,19 @@ TEST_F(BinderInput, TypingClickingAndChoosingReachTheModelAndEveryWindowFollows)
     EXPECT_EQ(model.entered, 1);
 }
 
+TEST_F(BinderInput, TypingIntoAComboBoxSelectsNoItemAndKeepsTheCaret) {
+    SmallForm& model = form.model();
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    notify(combo, CBN_SELCHANGE);
+    ASSERT_EQ(model.Combo1.listIndex, 1);
+    HWND field = GetWindow(combo, GW_CHILD);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    for (wchar_t key : {L'特', L'大'}) SendMessageW(field, WM_CHAR, key, 0);
+    EXPECT_EQ(model.Combo1.text, u"特大");
+    EXPECT_EQ(model.Combo1.listIndex, -1);
+    EXPECT_EQ(textOf(combo), L"特大");
+}
+
 TEST_F(BinderInput, ADisabledButtonTakesNoClickAndTheFormGoesWithoutAWord) {
     SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_TRUE(form.model().Label1.caption.empty());
