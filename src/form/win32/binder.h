@@ -62,7 +62,9 @@ public:
     HWND bind(Label& label);
     HWND bind(Image& image);
     HWND bind(Button& button);
-    HWND bind(TextBox& box);  // an EDIT, multi-line for multi-line boxes
+    // An EDIT, multi-line for multi-line boxes; Enter in a single-line box
+    // whose model reacts to keys is its keyPress(13).
+    HWND bind(TextBox& box);
     HWND bind(Editor& editor);
     HWND bind(CheckBox& box);
     HWND bind(OptionButton& option);

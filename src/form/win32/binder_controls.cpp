@@ -148,7 +148,9 @@ HWND Binder::bind(TextBox& box) {
             box.setText(multiLine ? text::withCrLf(typed) : typed);
         });
     };
-    if (!multiLine) bound.enter = [this, &box] { handle([&box] { box.keyPress(kKeyEnter); }); };
+    // Enter goes to a box that reacts to it; in any other it is the window's,
+    // which may take it for its default button.
+    if (!multiLine && box.onKeyPress) bound.enter = [this, &box] { handle([&box] { box.keyPress(kKeyEnter); }); };
     return window;
 }
 
