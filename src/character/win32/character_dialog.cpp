@@ -68,8 +68,9 @@ void CharacterDialog::load() {
 void CharacterDialog::showHeading(UINT dpi) {
     headingFont_ = form::win32::makeFont(headingFont(), dpi);
     SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
-    // A fallback font taller than the one the dialog was drawn for must not run
-    // the heading into the preview: the preview then starts below it.
+    // A fallback font taller than the one the dialog was drawn for must neither
+    // be cut off nor run the heading into the preview: the heading grows to
+    // its font, and the preview then starts below it.
     HDC dc = GetDC(heading_);
     HGDIOBJ before = SelectObject(dc, headingFont_.get());
     TEXTMETRICW metrics{};
@@ -78,8 +79,10 @@ void CharacterDialog::showHeading(UINT dpi) {
     ReleaseDC(heading_, dc);
     const form::Place heading = *model().controls().entry("Label1")->place;
     const form::Place preview = *model().controls().entry("Image1")->place;
-    const int headingBottom = twipsToPixels(heading.top, dpi) + metrics.tmHeight;
-    const int previewTop = std::max(headingBottom, twipsToPixels(preview.top, dpi));
+    const int headingHeight = std::max<int>(twipsToPixels(heading.height, dpi), metrics.tmHeight);
+    SetWindowPos(heading_, nullptr, 0, 0, twipsToPixels(heading.width, dpi), headingHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int previewTop = std::max(twipsToPixels(heading.top, dpi) + headingHeight, twipsToPixels(preview.top, dpi));
     SetWindowPos(binder().windowOf("Image1"), nullptr, twipsToPixels(preview.left, dpi), previewTop,
                  twipsToPixels(preview.width, dpi), twipsToPixels(preview.bottom(), dpi) - previewTop,
                  SWP_NOZORDER | SWP_NOACTIVATE);
