@@ -71,7 +71,7 @@ COLORREF middleOf(HWND window) {
     return colour;
 }
 
-class CharacterDialogTest : public ::testing::Test {
+class Win32CharacterDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         form::win32::Binder::setStrict(true);
@@ -93,7 +93,7 @@ protected:
     std::vector<std::shared_ptr<form::Picture>> given;  // what "OK" handed to the main window
 };
 
-TEST_F(CharacterDialogTest, ListsTheFoldersCharactersInOneWindowOfTheMainWindow) {
+TEST_F(Win32CharacterDialog, ListsTheFoldersCharactersInOneWindowOfTheMainWindow) {
     auto show = characterDialogOpener(services, {program.path()}, main,
                                       [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
     show();
@@ -115,7 +115,7 @@ TEST_F(CharacterDialogTest, ListsTheFoldersCharactersInOneWindowOfTheMainWindow)
               (std::vector<Text>{u"blue.pcf", u"broken.pcf", u"Green.PCF"}));
 }
 
-TEST_F(CharacterDialogTest, EveryControlHasItsWindowAndASelectionShowsItsPicture) {
+TEST_F(Win32CharacterDialog, EveryControlHasItsWindowAndASelectionShowsItsPicture) {
     CharacterDialog dialog(services, {program.path()}, main);
     dialog.model().setMainPicture = [this](std::shared_ptr<form::Picture> p) { given.push_back(p); };
     dialog.load();
@@ -144,7 +144,7 @@ TEST_F(CharacterDialogTest, EveryControlHasItsWindowAndASelectionShowsItsPicture
     EXPECT_EQ(dialog.handle(), nullptr);
 }
 
-TEST_F(CharacterDialogTest, EscClosesTheDialogAndChangesNothing) {
+TEST_F(Win32CharacterDialog, EscClosesTheDialogAndChangesNothing) {
     CharacterDialog dialog(services, {program.path()}, main);
     dialog.model().setMainPicture = [this](std::shared_ptr<form::Picture> p) { given.push_back(p); };
     dialog.load();

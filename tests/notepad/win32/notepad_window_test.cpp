@@ -19,7 +19,7 @@
 namespace pelin::notepad::win32 {
 namespace {
 
-class NotepadWindowTest : public ::testing::Test {
+class Win32NotepadWindow : public ::testing::Test {
 protected:
     void SetUp() override { form::win32::Binder::setStrict(true); }
 
@@ -53,7 +53,7 @@ void runPostedMessages() {
 
 Text shownText(HWND window) { return form::win32::windowText(window); }
 
-TEST_F(NotepadWindowTest, EveryControlHasItsWindowOrMenuItemAndTheEditorFillsTheWindow) {
+TEST_F(Win32NotepadWindow, EveryControlHasItsWindowOrMenuItemAndTheEditorFillsTheWindow) {
     NotepadWindow window(services, {});
     EXPECT_EQ(shownText(window.handle()), Form4::kCaption);
     HMENU bar = GetMenu(window.handle());
@@ -79,7 +79,7 @@ TEST_F(NotepadWindowTest, EveryControlHasItsWindowOrMenuItemAndTheEditorFillsThe
     EXPECT_TRUE(EqualRect(&client, &editor));
 }
 
-TEST_F(NotepadWindowTest, TypedTextGoesThroughSelectAllCopyPasteAndUndo) {
+TEST_F(Win32NotepadWindow, TypedTextGoesThroughSelectAllCopyPasteAndUndo) {
     NotepadWindow window(services, {});
     window.open(u"", u"");
     type(window.editor(), L"ぺりん\r\nメモ");
@@ -97,7 +97,7 @@ TEST_F(NotepadWindowTest, TypedTextGoesThroughSelectAllCopyPasteAndUndo) {
     EXPECT_EQ(window.model().Text1.text, u"ぺりん\r\nメモ");
 }
 
-TEST_F(NotepadWindowTest, SaveWritesTheTypedTextAndClosingAsksAboutUnsavedEdits) {
+TEST_F(Win32NotepadWindow, SaveWritesTheTypedTextAndClosingAsksAboutUnsavedEdits) {
     const std::filesystem::path page = folder / "page.html";
     NotepadWindow window(services, {});
     window.open(u"<p>a</p>\r\n", text::fromPath(page));
@@ -123,7 +123,7 @@ TEST_F(NotepadWindowTest, SaveWritesTheTypedTextAndClosingAsksAboutUnsavedEdits)
     EXPECT_EQ(window.handle(), nullptr);
 }
 
-TEST_F(NotepadWindowTest, TheDeleteKeyDeletesTheNextCharacterWhenNothingIsSelected) {
+TEST_F(Win32NotepadWindow, TheDeleteKeyDeletesTheNextCharacterWhenNothingIsSelected) {
     NotepadWindow window(services, {});
     window.open(u"abcd", u"");
     const auto pressDelete = [&window] {
@@ -140,7 +140,7 @@ TEST_F(NotepadWindowTest, TheDeleteKeyDeletesTheNextCharacterWhenNothingIsSelect
     EXPECT_EQ(window.model().Text1.text, u"a");
 }
 
-TEST_F(NotepadWindowTest, TheProgramHasOneNotepadWhoseSaveAsUsesTheMainWindowsDialog) {
+TEST_F(Win32NotepadWindow, TheProgramHasOneNotepadWhoseSaveAsUsesTheMainWindowsDialog) {
     testing::ScriptedDialogs ownDialogs, mainDialogs;
     form::CommonDialog mainDialog(mainDialogs);
     ProgramNotepad notepad(services, ownDialogs);
