@@ -94,7 +94,7 @@ HWND Binder::windowFor(const Control& control, const wchar_t* windowClass, DWORD
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), GetModuleHandleW(nullptr), nullptr);
     if (!made) throw std::runtime_error("could not make a window for \"" + control.name + "\"");
     setControlName(made, control.name);
-    SetPropW(made, L"PelinMade", reinterpret_cast<HANDLE>(1));
+    lastMade_ = made;
     return made;
 }
 
@@ -102,7 +102,7 @@ Binder::Bound& Binder::add(HWND window, Control& control, std::function<void()> 
     auto bound = std::make_unique<Bound>();
     bound->window = window;
     bound->control = &control;
-    bound->made = GetPropW(window, L"PelinMade") != nullptr;
+    bound->made = window == lastMade_;
     bound->sync = std::move(sync);
     if (binding_ && binding_->place) bound->place = binding_->place;
     Bound& added = *bound_.emplace_back(std::move(bound));
@@ -153,7 +153,10 @@ void Binder::dpiChanged(UINT dpi, const RECT* suggested) {
     if (suggested)
         SetWindowPos(root_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (onDpiChanged) onDpiChanged(dpi);
 }
+
+int Binder::pixels(double twips) const { return twipsToPixels(twips, dpi_); }
 
 void Binder::bind(const ControlTable& table, HMENU menuBar) {
     std::vector<std::pair<int, HWND>> tabOrder;
@@ -388,7 +391,7 @@ std::optional<LRESULT> Binder::controlMessage(Bound& bound, UINT message, WPARAM
     case WM_GETDLGCODE:
         if (bound.enter && lParam) {
             const auto* key = reinterpret_cast<const MSG*>(lParam);
-            if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+            if ((key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
                 return DefSubclassProc(bound.window, message, wParam, lParam) | DLGC_WANTALLKEYS;
         }
         return std::nullopt;

@@ -93,7 +93,13 @@ public:
     // one that does not (0 when the item is not bound).
     HMENU menuOf(const MenuItem& item) const;
     UINT commandOf(const MenuItem& item) const;
+    // The dots per inch the form is shown at, and twips as pixels at them.
     UINT dpi() const { return dpi_; }
+    int pixels(double twips) const;
+    // Runs when the form's window has moved to a screen of other dots per
+    // inch, after the binder re-placed its placed controls and remade its
+    // font: for what the window sized or made itself (its own fonts, pictures).
+    std::function<void(UINT dpi)> onDpiChanged;
 
     // The keyboard shortcuts of the menu items of the binder of the window
     // `message` is for: true when the message was one and has been handled. The
@@ -152,6 +158,7 @@ private:
     // While a table is bound: the entry whose window is looked for, so that a
     // placed control may be made.
     const ControlEntry* binding_ = nullptr;
+    HWND lastMade_ = nullptr;  // the window windowFor() made last
     UINT nextId_ = 1000;
     bool syncing_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

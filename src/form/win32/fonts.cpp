@@ -24,7 +24,12 @@ LOGFONTW messageFont(UINT dpi) {
 }  // namespace
 
 FontSpec uiFont(double points, bool bold) {
-    return FontSpec{{L"ＭＳ Ｐゴシック", L"MS PGothic", L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI"}, points, bold};
+    // The Japanese faces of every Windows come after the program's own, and
+    // those of other systems (under Wine) last.
+    return FontSpec{{L"ＭＳ Ｐゴシック", L"MS PGothic", L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI",
+                     L"Noto Sans CJK JP", L"IPAPGothic"},
+                    points,
+                    bold};
 }
 
 bool haveFace(const std::wstring& face) {
