@@ -52,9 +52,12 @@ CharacterDialog::CharacterDialog(DialogServices services, CharacterFolders folde
     form::win32::setControlName(heading_, "Label1");
     headingFont_ = form::win32::makeFont(headingFont(), dpiOf(window_));
     SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
-    form_.makeBinder(window_).bind(model.controls());
+    form::win32::Binder& binder = form_.makeBinder(window_);
+    // The binder places every control for the new DPI; the heading follows its font.
+    binder.onDpiChanged = [this](UINT dpi) { showHeading(dpi); };
+    binder.bind(model.controls());
     showHeading(dpiOf(window_));
-    focus_ = binder().windowOf("OKButton");
+    focus_ = binder.windowOf("OKButton");
 }
 
 CharacterDialog::~CharacterDialog() {
@@ -117,10 +120,6 @@ LRESULT CharacterDialog::message(UINT message, WPARAM wParam, LPARAM lParam) {
         } else if (focus_ && IsWindow(focus_)) {
             SetFocus(focus_);
         }
-        return 0;
-    case WM_DPICHANGED:
-        // The binder has placed every control and the window for the new DPI.
-        if (!closed()) showHeading(HIWORD(wParam));
         return 0;
     case WM_CLOSE: DestroyWindow(window_); return 0;
     case WM_DESTROY: form_.release(); return 0;

@@ -43,7 +43,12 @@ NotepadWindow::NotepadWindow(NotepadServices services, MainWindowLink mainWindow
         SendMessageW(editor_, EM_UNDO, 0, 0);
     };
     makeEditor();
-    form_.makeBinder(window_).bind(model.controls(), CreateMenu());
+    form::win32::Binder& binder = form_.makeBinder(window_);
+    binder.onDpiChanged = [this](UINT dpi) {
+        editorFont_ = form::win32::makeFont(form::win32::uiFont(9.75), dpi);
+        SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(editorFont_.get()), TRUE);
+    };
+    binder.bind(model.controls(), CreateMenu());
     if (notepads_.empty()) hook_ = SetWindowsHookExW(WH_GETMESSAGE, queueHook, nullptr, GetCurrentThreadId());
     notepads_.push_back(this);
     form::win32::showProgramIcon(window_);
@@ -68,6 +73,7 @@ void NotepadWindow::makeEditor() {
     form::win32::setControlName(editor_, "Text1");
     // A page is often longer than the 32 K characters an EDIT takes by default.
     SendMessageW(editor_, EM_SETLIMITTEXT, 0, 0);
+    SetWindowSubclass(editor_, editorProc, 0, 0);
     editorFont_ = form::win32::makeFont(form::win32::uiFont(9.75), dpiOf(window_));
     SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(editorFont_.get()), FALSE);
 }
@@ -110,11 +116,6 @@ LRESULT NotepadWindow::message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         if (editor_) SetFocus(editor_);
         return 0;
-    case WM_DPICHANGED:
-        // The binder has moved the window to the place the system suggests.
-        editorFont_ = form::win32::makeFont(form::win32::uiFont(9.75), HIWORD(wParam));
-        SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(editorFont_.get()), TRUE);
-        return 0;
     case WM_CLOSE:
         if (mayClose()) DestroyWindow(window_);
         return 0;
@@ -124,6 +125,16 @@ LRESULT NotepadWindow::message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: form_.release(); return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+// A multi-line EDIT that the message loop's dialog keys (IsDialogMessageW)
+// ask about its keys would close its window on Esc, as if in a dialog box: it
+// is asked without the key, and still gets every key.
+LRESULT CALLBACK NotepadWindow::editorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR) {
+    if (message == WM_GETDLGCODE) return DefSubclassProc(window, message, wParam, 0) | DLGC_WANTALLKEYS;
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, editorProc, id);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // The Del shortcut of 削除 would take the Delete key from the editor, and with

@@ -47,6 +47,8 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
     static LRESULT CALLBACK queueHook(int code, WPARAM removed, LPARAM message);
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
     void makeEditor();

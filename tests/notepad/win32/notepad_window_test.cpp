@@ -41,11 +41,13 @@ void choose(NotepadWindow& window, const form::MenuItem& item) {
     SendMessageW(window.handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
-// The program's message loop, until the queue is empty.
+// The program's message loop, until the queue is empty: menu shortcuts, then
+// the keys of dialog navigation.
 void runPostedMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (form::win32::Binder::translateAccelerator(message)) continue;
+        if (message.hwnd && IsDialogMessageW(GetAncestor(message.hwnd, GA_ROOT), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -123,13 +125,14 @@ TEST_F(Win32NotepadWindow, SaveWritesTheTypedTextAndClosingAsksAboutUnsavedEdits
     EXPECT_EQ(window.handle(), nullptr);
 }
 
-TEST_F(Win32NotepadWindow, TheDeleteKeyDeletesTheNextCharacterWhenNothingIsSelected) {
+TEST_F(Win32NotepadWindow, TheEditorKeepsItsDeleteAndEscKeys) {
     NotepadWindow window(services, {});
     window.open(u"abcd", u"");
-    const auto pressDelete = [&window] {
-        PostMessageW(window.editor(), WM_KEYDOWN, VK_DELETE, 0x01530001);
+    const auto press = [&window](WPARAM key) {
+        PostMessageW(window.editor(), WM_KEYDOWN, key, 1);
         runPostedMessages();
     };
+    const auto pressDelete = [&press] { press(VK_DELETE); };
     SendMessageW(window.editor(), EM_SETSEL, 1, 1);
     pressDelete();
     EXPECT_EQ(window.model().Text1.text, u"acd");
@@ -138,6 +141,10 @@ TEST_F(Win32NotepadWindow, TheDeleteKeyDeletesTheNextCharacterWhenNothingIsSelec
     pressDelete();
     EXPECT_EQ(shownText(window.editor()), u"a");
     EXPECT_EQ(window.model().Text1.text, u"a");
+    // Esc, a dialog's close key, leaves the window as it is.
+    press(VK_ESCAPE);
+    EXPECT_FALSE(window.closed());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Win32NotepadWindow, TheProgramHasOneNotepadWhoseSaveAsUsesTheMainWindowsDialog) {
