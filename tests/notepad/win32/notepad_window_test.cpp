@@ -99,6 +99,20 @@ TEST_F(Win32NotepadWindow, TypedTextGoesThroughSelectAllCopyPasteAndUndo) {
     EXPECT_EQ(window.model().Text1.text, u"ぺりん\r\nメモ");
 }
 
+TEST_F(Win32NotepadWindow, APageLongerThanAnEditsDefaultLimitIsWholeAndTakesTyping) {
+    Text page;
+    for (int line = 0; line < 4000; ++line) page += u"<p>ぺりんの長いページ、その" + Text(4, u'行') + u"</p>\r\n";
+    ASSERT_GT(page.size(), 80000u);
+    NotepadWindow window(services, {});
+    window.open(page, u"");
+    const auto end = static_cast<WPARAM>(page.size());
+    SendMessageW(window.editor(), EM_SETSEL, end, end);
+    type(window.editor(), L"終");
+    choose(window, window.model().mnueditall);
+    choose(window, window.model().mnueditcut);
+    EXPECT_EQ(clipboard.content, page + u"終");
+}
+
 TEST_F(Win32NotepadWindow, SaveWritesTheTypedTextAndClosingAsksAboutUnsavedEdits) {
     const std::filesystem::path page = folder / "page.html";
     NotepadWindow window(services, {});
