@@ -97,17 +97,10 @@ TEST_F(Win32CharacterDialog, ListsTheFoldersCharactersInOneWindowOfTheMainWindow
     auto show = characterDialogOpener(services, {program.path()}, main,
                                       [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
     show();
-    show();
-    int dialogs = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM count) {
-            if (form::win32::windowText(window) == Dialog::kCaption) ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialogs));
-    ASSERT_EQ(dialogs, 1);
     HWND dialog = FindWindowW(nullptr, form::win32::toWide(Dialog::kCaption).c_str());
+    show();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(FindWindowExW(nullptr, dialog, nullptr, form::win32::toWide(Dialog::kCaption).c_str()), nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);  // no task-bar entry of its own
     EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
