@@ -41,6 +41,8 @@ CharacterDialog::CharacterDialog(DialogServices services, CharacterFolders folde
     form::win32::setControlName(window_, "Dialog");
     form::win32::showProgramIcon(window_);
     form::win32::sizeClientArea(window_, Dialog::kClientWidth * kTwipsPerPixel, Dialog::kClientHeight * kTwipsPerPixel);
+    // A pop-up window has no place of the system's: it opens over the main window.
+    if (owner) form::win32::centreOver(window_, owner);
 
     Dialog& model = form_.create(services, std::move(folders));
     // The dialog goes once the click that closes it is over.

@@ -1,5 +1,7 @@
 #include "form/win32/top_window.h"
 
+#include <algorithm>
+
 #include "form/win32/dpi.h"
 
 // clang-format off
@@ -89,6 +91,22 @@ void sizeClientArea(HWND window, double width, double height) {
     if (shortBy > 0 && GetMenu(window))
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + shortBy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void centreOver(HWND window, HWND owner) {
+    RECT own, over;
+    GetWindowRect(window, &own);
+    GetWindowRect(owner, &over);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &screen);
+    const auto [areaLeft, areaTop, areaRight, areaBottom] = screen.rcWork;
+    const int width = own.right - own.left, height = own.bottom - own.top;
+    const int left =
+        std::clamp<int>((over.left + over.right - width) / 2, areaLeft, std::max<int>(areaLeft, areaRight - width));
+    const int top =
+        std::clamp<int>((over.top + over.bottom - height) / 2, areaTop, std::max<int>(areaTop, areaBottom - height));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void bringForward(HWND window) {

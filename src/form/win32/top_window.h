@@ -34,6 +34,10 @@ void showProgramIcon(HWND window);
 // `width` × `height` twips at the window's DPI.
 void sizeClientArea(HWND window, double width, double height);
 
+// Puts `window` in the middle of `owner`, kept inside the work area of the
+// screen `owner` is on.
+void centreOver(HWND window, HWND owner);
+
 // Shows `window`, restored if it was minimised, and brings it to the front.
 void bringForward(HWND window);
 

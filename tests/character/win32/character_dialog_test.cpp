@@ -61,6 +61,22 @@ std::vector<Text> listed(HWND list) {
     return items;
 }
 
+std::vector<HWND> windowsOfThisThread(TextView caption) {
+    struct Search {
+        TextView caption;
+        std::vector<HWND> found;
+    } search{caption, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto& search = *reinterpret_cast<Search*>(data);
+            if (form::win32::windowText(window) == search.caption) search.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 COLORREF middleOf(HWND window) {
     UpdateWindow(window);
     RECT area;
@@ -97,10 +113,11 @@ TEST_F(Win32CharacterDialog, ListsTheFoldersCharactersInOneWindowOfTheMainWindow
     auto show = characterDialogOpener(services, {program.path()}, main,
                                       [this](std::shared_ptr<form::Picture> p) { given.push_back(p); });
     show();
-    HWND dialog = FindWindowW(nullptr, form::win32::toWide(Dialog::kCaption).c_str());
     show();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(FindWindowExW(nullptr, dialog, nullptr, form::win32::toWide(Dialog::kCaption).c_str()), nullptr);
+    // Only this test's windows: others may be showing the same dialog meanwhile.
+    const std::vector<HWND> dialogs = windowsOfThisThread(Dialog::kCaption);
+    ASSERT_EQ(dialogs.size(), 1u);
+    HWND dialog = dialogs[0];
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);  // no task-bar entry of its own
     EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
