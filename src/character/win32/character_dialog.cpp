@@ -44,6 +44,16 @@ CharacterDialog::CharacterDialog(DialogServices services, CharacterFolders folde
     // A pop-up window has no place of the system's: it opens over the main window.
     if (owner) form::win32::centreOver(window_, owner);
 
+    // A window whose making failed goes with the object that would have served it.
+    try {
+        build(services, std::move(folders));
+    } catch (...) {
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+void CharacterDialog::build(DialogServices services, CharacterFolders folders) {
     Dialog& model = form_.create(services, std::move(folders));
     // The dialog goes once the click that closes it is over.
     model.onClose = [this] { PostMessageW(window_, WM_CLOSE, 0, 0); };

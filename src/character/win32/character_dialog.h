@@ -37,6 +37,8 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
+    // Everything but the window itself: the model, its controls and their binding.
+    void build(DialogServices services, CharacterFolders folders);
     void showHeading(UINT dpi);
 
     HWND window_ = nullptr;

@@ -32,7 +32,17 @@ NotepadWindow::NotepadWindow(NotepadServices services, MainWindowLink mainWindow
     form::win32::registerWindowClass(kWindowClass, windowProc);
     CreateWindowExW(0, kWindowClass, form::win32::toWide(Form4::kCaption).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                     CW_USEDEFAULT, 600, 400, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!window_) throw std::runtime_error("could not make the notepad window ");
+    if (!window_) throw std::runtime_error("could not make the notepad window");
+    // A window whose making failed goes with the object that would have served it.
+    try {
+        build(std::move(mainWindow));
+    } catch (...) {
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+void NotepadWindow::build(MainWindowLink mainWindow) {
     form::win32::setControlName(window_, "Form4");
 
     Form4& model = form_.create(services_.messageBox, services_.clipboard, services_.shell, std::move(mainWindow));
@@ -58,8 +68,10 @@ NotepadWindow::NotepadWindow(NotepadServices services, MainWindowLink mainWindow
 NotepadWindow::~NotepadWindow() {
     if (window_) DestroyWindow(window_);
     std::erase(notepads_, this);
-    if (notepads_.empty() && hook_) UnhookWindowsHookEx(hook_);
-    hook_ = nullptr;
+    if (notepads_.empty() && hook_) {
+        UnhookWindowsHookEx(hook_);
+        hook_ = nullptr;
+    }
 }
 
 void NotepadWindow::makeEditor() {

@@ -51,6 +51,8 @@ private:
                                        DWORD_PTR data);
     static LRESULT CALLBACK queueHook(int code, WPARAM removed, LPARAM message);
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
+    // Everything but the window itself: the model, its controls and their binding.
+    void build(MainWindowLink mainWindow);
     void makeEditor();
     // What the Delete key does in the editor with the caret at `caret`.
     void deleteNext(DWORD caret);
