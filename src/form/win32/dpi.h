@@ -24,9 +24,6 @@ inline UINT dpiOf(HWND window) {
     return dpi ? dpi : kDefaultDpi;
 }
 
-// `value` twips in pixels at `dpi`.
-inline int twips(double value, int dpi) { return static_cast<int>(std::lround(value * dpi / 1440.0)); }
-
 // `value` pixels at 96 DPI in pixels at `dpi`.
 inline int scaled(int value, int dpi) { return static_cast<int>(std::lround(double(value) * dpi / kDefaultDpi)); }
 }  // namespace pelin::form::win32

@@ -23,14 +23,17 @@ LOGFONTW messageFont(UINT dpi) {
 
 }  // namespace
 
-FontSpec uiFont(double points, bool bold) {
+FontSpec uiFont(double points, bool bold, bool underline) {
     // The Japanese faces of every Windows come after the program's own, and
     // those of other systems (under Wine) last.
     return FontSpec{{L"ＭＳ Ｐゴシック", L"MS PGothic", L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI",
                      L"Noto Sans CJK JP", L"IPAPGothic"},
                     points,
-                    bold};
+                    bold,
+                    underline};
 }
+
+int fontPixels(double points, UINT dpi) { return static_cast<int>(std::lround(points * dpi / 72.0)); }
 
 bool haveFace(const std::wstring& face) {
     LOGFONTW wanted{};
@@ -52,9 +55,10 @@ Font makeFont(const FontSpec& spec, UINT dpi) {
         break;
     }
     // A negative height asks for the character's own height, as a point size means.
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
+    font.lfHeight = -fontPixels(spec.points, dpi);
     font.lfWidth = 0;
     font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = spec.underline ? TRUE : FALSE;
     return Font(CreateFontIndirectW(&font));
 }
 
