@@ -13,12 +13,13 @@
 #include <commctrl.h>
 // clang-format on
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // The common controls of the manifest's version 6, drawn in the system's style.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
     pelin::app::win32::ProgramContext context;
+    context.showCommand = showCommand;
     const std::filesystem::path programFolder = pelin::platform::programFolder();
     context.dataFolder = pelin::settings::chooseDataFolder(programFolder);
     context.settingsFolder = pelin::settings::chooseSettingsFolder(programFolder);

@@ -4,6 +4,7 @@
 // each other here, as they are on the Qt side, each as it is built for Windows.
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "form/services.h"
@@ -40,16 +41,36 @@ public:
     void showVersionWindow() override;
 };
 
+// The platform services, the settings file and the windows the program made:
+// made with the first window, they last until the program ends.
+struct ProgramParts;
+
 struct ProgramContext {
+    ProgramContext();
+    ~ProgramContext();
+    ProgramContext(const ProgramContext&) = delete;
+    ProgramContext& operator=(const ProgramContext&) = delete;
+
     std::filesystem::path dataFolder;           // the readme and the characters
     std::filesystem::path settingsFolder;       // "Pelin.ini"
     std::filesystem::path userCharacterFolder;  // the user's own characters; empty for none
+    int showCommand = SW_SHOWNORMAL;            // how the main window is first shown
     ProgramWindowService windows;
     ProgramWindows opened;
+    std::unique_ptr<ProgramParts> parts;
 };
 
 // Opens the program's first window (the splash, whose tick opens the main
 // window). False when the program has no window to open.
 bool openFirstWindow(ProgramContext& context);
+
+// Links the window service to the program's notepad and version window, each
+// entered in `context.opened` as it opens (showMainWindow does this too).
+void linkWindowService(ProgramContext& context);
+
+// Makes the main window, runs its start-up (which opens the source dialog) and
+// shows it; links the notepad, the character dialog and the version window to
+// it. Returns its handle, null when it could not be made.
+HWND showMainWindow(ProgramContext& context);
 
 }  // namespace pelin::app::win32

@@ -1,8 +1,8 @@
 #include "wizard/win32/form1_window.h"
 
-#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "form/win32/control_name.h"
 #include "form/win32/dpi.h"
@@ -53,16 +53,17 @@ LRESULT CALLBACK sourceBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options)
-    : dialogs_(platform.dialogs), services_{platform.messageBox, dialogs_,       platform.pictures,
-                                            platform.clipboard,  platform.shell, platform.windows} {
+Form1Window::Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options, Form1Hooks hooks)
+    : hooks_(std::move(hooks)), dialogs_(platform.dialogs), services_{platform.messageBox, dialogs_,
+                                                                      platform.pictures,   platform.clipboard,
+                                                                      platform.shell,      platform.windows} {
     registerClass(&Form1Window::windowProc);
     window_ = CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr,
                               nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) throw std::runtime_error("the main window could not be made");
     form::win32::setControlName(window_, "Form1");
-    if (options.menuHost) options.hWnd = static_cast<iconmenu::WindowHandle>(reinterpret_cast<std::uintptr_t>(window_));
     try {
+        if (hooks_.made) hooks_.made(window_, options);
         Form1& model = form_.create(services_, ini, std::move(options));
         // Closing goes through the window's own close, after the handler that
         // asked for it has returned.
@@ -166,6 +167,7 @@ void Form1Window::refresh() {
 
 void Form1Window::Form_Load() {
     form_.binder().handle([this] { form_.model().Form_Load(); });
+    if (hooks_.loaded && form_.bound()) hooks_.loaded(form_.model(), window_);
 }
 
 void Form1Window::dropSourceFile(const std::filesystem::path& path) {
@@ -187,7 +189,9 @@ void Form1Window::close() {
     if (!form_.bound()) return;
     bool mayClose = false;
     form_.binder().handle([this, &mayClose] { mayClose = form_.model().Form_QueryUnload(); });
-    if (mayClose && window_) DestroyWindow(window_);
+    if (!mayClose || !window_) return;
+    if (hooks_.closing) hooks_.closing(form_.model(), window_);
+    DestroyWindow(window_);
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -228,8 +232,8 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::unique_ptr<Form1Window> showForm1Window(form::Services& platform, settings::SettingsFile& ini,
-                                             Form1Options options, int showCommand) {
-    auto window = std::make_unique<Form1Window>(platform, ini, std::move(options));
+                                             Form1Options options, int showCommand, Form1Hooks hooks) {
+    auto window = std::make_unique<Form1Window>(platform, ini, std::move(options), std::move(hooks));
     // The start-up's dialogs belong to the window, though it is not shown yet.
     window->Form_Load();
     if (window->open()) {

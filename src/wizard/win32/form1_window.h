@@ -22,10 +22,22 @@
 
 namespace pelin::wizard::win32 {
 
+// What the program does at the window's turning points. Each may be empty.
+struct Form1Hooks {
+    // The window is made, its model not yet: the program enters the window in
+    // the window system's menus (`options.menuHost`, `options.hWnd`) and hands
+    // the window its dialogs.
+    std::function<void(HWND window, Form1Options& options)> made;
+    // The start-up has run; the window is not shown yet.
+    std::function<void(Form1& model, HWND window)> loaded;
+    // The user agreed to close; the window and its model are still there.
+    std::function<void(Form1& model, HWND window)> closing;
+};
+
 class Form1Window {
 public:
     // Makes the window, hidden, with every control of the model in place.
-    Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options);
+    Form1Window(form::Services& platform, settings::SettingsFile& ini, Form1Options options, Form1Hooks hooks = {});
     ~Form1Window();
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
@@ -57,6 +69,7 @@ private:
     void takeDroppedFiles(HDROP drop);
     void close();
 
+    Form1Hooks hooks_;
     DroppedFileDialogs dialogs_;
     form::Services services_;
     HWND window_ = nullptr;
@@ -71,6 +84,6 @@ private:
 // What the program calls to open its main window: makes the window, runs its
 // start-up and shows it with `showCommand` (as wWinMain is given it).
 std::unique_ptr<Form1Window> showForm1Window(form::Services& platform, settings::SettingsFile& ini,
-                                             Form1Options options, int showCommand);
+                                             Form1Options options, int showCommand, Form1Hooks hooks = {});
 
 }  // namespace pelin::wizard::win32
