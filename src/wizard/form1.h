@@ -256,6 +256,10 @@ public:
     void mnuhelpver_Click();
     void mnuoptioninternetoption_Click();
 
+    // The client area the controls' places fill, in twips.
+    static constexpr double kClientWidth = 8415;
+    static constexpr double kClientHeight = 7485;
+
     static constexpr std::int32_t kCurrentStepColour = 65280;  // green
     static constexpr std::int32_t kOtherStepColour = 8421504;  // grey
     static constexpr std::int32_t kSample31Colour = 16744576;
@@ -263,7 +267,7 @@ public:
 private:
     struct ColourGroup;
 
-    // Construction (form1.cpp, form1_layout.cpp).
+    // Construction (form1.cpp, form1_layout.cpp, form1_places.cpp).
     void setUpControls();
     void setUpMenus();
     void registerControls();

@@ -4,11 +4,10 @@
 #include <cmath>
 
 #include "form/win32/dpi.h"
-#include "form/win32/wide_text.h"
 
 namespace pelin::app::win32 {
 
-using form::win32::twips;
+using form::win32::twipsToPixels;
 
 namespace {
 
@@ -21,16 +20,21 @@ SIZE textSize(HDC dc, HFONT font, const text::Text& caption) {
     return size;
 }
 
+form::win32::Font labelFont(const LabelStyle& style, int dpi) {
+    return form::win32::makeFont(form::win32::uiFont(style.pointSize, style.bold, style.underline),
+                                 static_cast<UINT>(dpi));
+}
+
 }  // namespace
 
 void DrawnLabel::layout(int dpi) {
     HDC dc = GetDC(nullptr);
-    form::win32::FontStyle used = style;
-    font = form::win32::uiFont(used, dpi);
+    LabelStyle used = style;
+    font = labelFont(used, dpi);
     if (fitWidth > 0) {
-        while (used.pointSize > 8.0 && textSize(dc, font.get(), caption).cx > twips(fitWidth, dpi)) {
+        while (used.pointSize > 8.0 && textSize(dc, font.get(), caption).cx > twipsToPixels(fitWidth, dpi)) {
             used.pointSize -= 0.25;
-            font = form::win32::uiFont(used, dpi);
+            font = labelFont(used, dpi);
         }
     }
     const SIZE needed = textSize(dc, font.get(), caption);
@@ -40,12 +44,13 @@ void DrawnLabel::layout(int dpi) {
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
 
-    const int designAscent = static_cast<int>(std::lround(form::win32::fontPixels(used.pointSize, dpi) * 0.88));
+    const int designAscent =
+        static_cast<int>(std::lround(form::win32::fontPixels(used.pointSize, static_cast<UINT>(dpi)) * 0.88));
     const int lift = std::max(0, static_cast<int>(metrics.tmAscent) - designAscent);
-    place.left = twips(left, dpi);
-    place.top = twips(top, dpi) - lift;
-    place.right = place.left + std::max(twips(width, dpi), static_cast<int>(needed.cx));
-    place.bottom = place.top + std::max(twips(height, dpi) + lift, static_cast<int>(needed.cy));
+    place.left = twipsToPixels(left, dpi);
+    place.top = twipsToPixels(top, dpi) - lift;
+    place.right = place.left + std::max(twipsToPixels(width, dpi), static_cast<int>(needed.cx));
+    place.bottom = place.top + std::max(twipsToPixels(height, dpi) + lift, static_cast<int>(needed.cy));
 }
 
 void DrawnLabel::paint(HDC dc, COLORREF colour) const {

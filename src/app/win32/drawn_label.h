@@ -3,14 +3,21 @@
 // background at a place in twips, in the UI font.
 #include <utility>
 
-#include "form/win32/ui_font.h"
+#include "form/win32/fonts.h"
 #include "text/text.h"
 
 namespace pelin::app::win32 {
 
+// The label's size in points and its weight and underline, in the UI font.
+struct LabelStyle {
+    double pointSize = 9;
+    bool bold = false;
+    bool underline = false;
+};
+
 struct DrawnLabel {
-    DrawnLabel(text::Text text, double boxLeft, double boxTop, double boxWidth, double boxHeight,
-               form::win32::FontStyle fontStyle, double fitTo = 0)
+    DrawnLabel(text::Text text, double boxLeft, double boxTop, double boxWidth, double boxHeight, LabelStyle fontStyle,
+               double fitTo = 0)
         : caption(std::move(text)),
           left(boxLeft),
           top(boxTop),
@@ -21,7 +28,7 @@ struct DrawnLabel {
 
     text::Text caption;
     double left = 0, top = 0, width = 0, height = 0;  // twips
-    form::win32::FontStyle style;
+    LabelStyle style;
     // When set, the width in twips the text must fit: a wider fallback font is
     // made smaller (in quarter points, down to 8 pt) until it does.
     double fitWidth = 0;

@@ -12,7 +12,7 @@
 
 namespace pelin::app::win32 {
 
-using form::win32::twips;
+using form::win32::twipsToPixels;
 
 namespace {
 
@@ -37,7 +37,7 @@ struct Splash {
         picture = form::win32::bundledPicture("mascot-blue", dpi);
         Label1.layout(dpi);
         Label2.layout(dpi);
-        sizeAndCentre(window, twips(4290, dpi), twips(3030, dpi), dpi);
+        sizeAndCentre(window, twipsToPixels(4290, dpi), twipsToPixels(3030, dpi), dpi);
     }
 
     void paint(HDC dc) const {
@@ -45,15 +45,17 @@ struct Splash {
             // The picture is taller than the window and is cut at its bottom edge.
             const int scale = form::win32::bundledPictureDpi(dpi);
             const RECT image{0, 0, MulDiv(picture->width(), dpi, scale), MulDiv(picture->height(), dpi, scale)};
-            const HRGN clip = CreateRectRgn(0, 0, twips(1845, dpi), twips(3105, dpi));
+            const HRGN clip = CreateRectRgn(0, 0, twipsToPixels(1845, dpi), twipsToPixels(3105, dpi));
             SelectClipRgn(dc, clip);
             form::win32::drawBitmap(dc, *picture, image);
             SelectClipRgn(dc, nullptr);
             DeleteObject(clip);
         }
         Label1.paint(dc, kDarkGrey);
-        drawRule(dc, twips(1680, dpi), twips(960, dpi), twips(4200, dpi) - twips(1680, dpi), true, dpi);
-        drawRule(dc, twips(3000, dpi), twips(600, dpi), twips(1320, dpi) - twips(600, dpi), false, dpi);
+        drawRule(dc, twipsToPixels(1680, dpi), twipsToPixels(960, dpi),
+                 twipsToPixels(4200, dpi) - twipsToPixels(1680, dpi), true, dpi);
+        drawRule(dc, twipsToPixels(3000, dpi), twipsToPixels(600, dpi),
+                 twipsToPixels(1320, dpi) - twipsToPixels(600, dpi), false, dpi);
         Label2.paint(dc, kDarkGrey);
     }
 };

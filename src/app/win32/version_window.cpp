@@ -17,7 +17,7 @@
 namespace pelin::app::win32 {
 
 using form::win32::scaled;
-using form::win32::twips;
+using form::win32::twipsToPixels;
 
 namespace {
 
@@ -48,7 +48,9 @@ struct VersionWindow {
         smallIcon = bigIcon = nullptr;
     }
 
-    RECT image() const { return RECT{twips(2400, dpi), 0, twips(2400 + 1815, dpi), twips(3105, dpi)}; }
+    RECT image() const {
+        return RECT{twipsToPixels(2400, dpi), 0, twipsToPixels(2400 + 1815, dpi), twipsToPixels(3105, dpi)};
+    }
 
     void layout(HWND window, int newDpi, const RECT* suggested) {
         dpi = newDpi;
@@ -68,7 +70,7 @@ struct VersionWindow {
             SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                          suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         } else {
-            sizeAndCentre(window, twips(4170, dpi), twips(3090, dpi), dpi);
+            sizeAndCentre(window, twipsToPixels(4170, dpi), twipsToPixels(3090, dpi), dpi);
         }
         placeToolTip(window);
     }
@@ -100,9 +102,9 @@ struct VersionWindow {
         HBRUSH fill = CreateSolidBrush(RGB(246, 249, 253));
         HGDIOBJ oldPen = SelectObject(dc, outline);
         HGDIOBJ oldBrush = SelectObject(dc, fill);
-        const int left = twips(120, dpi);
-        const int right = twips(120 + 2415, dpi);
-        const int bottom = twips(3015, dpi);
+        const int left = twipsToPixels(120, dpi);
+        const int right = twipsToPixels(120 + 2415, dpi);
+        const int bottom = twipsToPixels(3015, dpi);
         const int round = scaled(20, dpi);
         RoundRect(dc, left + pen / 2 + 1, -scaled(12, dpi), right - pen / 2, bottom - pen / 2, round, round);
         SelectObject(dc, oldPen);

@@ -91,6 +91,7 @@ W* Binder::widgetFor(const Control& control) {
             parent = container;
     auto* created = new W(parent);
     created->setObjectName(name);
+    made_ = created;
     if (!placed && parent->layout()) parent->layout()->addWidget(created);
     return created;
 }
@@ -99,6 +100,7 @@ void Binder::bind(const ControlTable& table, QWidget* menuBar) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlEntry& entry : table) {
         binding_ = &entry;
+        made_ = nullptr;
         try {
             bindEntry(entry, table, menuBar, tabOrder);
         } catch (...) {
@@ -133,7 +135,8 @@ void Binder::bindEntry(const ControlEntry& entry, const ControlTable& table, QWi
             else return bind(*control);
         },
         entry.control);
-    if (entry.place) {
+    // A widget the window made keeps the place its layout gives it.
+    if (entry.place && widget == made_) {
         const Place& at = *entry.place;
         widget->setGeometry(twips(at.left), twips(at.top), twips(at.width), twips(at.height));
     }

@@ -46,7 +46,8 @@ public:
     static bool strict();
 
     // Binds every control of `table`. Controls with a place in the table whose
-    // widget the window did not make are made here, at that place; the tab order
+    // widget the window did not make are made here, at that place (a widget the
+    // window made keeps the place its layout gives it); the tab order
     // follows the table. Menu items go into `menuBar` (a QMenuBar), each under
     // the menu that holds it.
     void bind(const ControlTable& table, QWidget* menuBar = nullptr);
@@ -106,6 +107,7 @@ private:
     // While a table is bound: the entry whose widget is looked for, so that a
     // placed control may be made, and where the menus of that table went.
     const ControlEntry* binding_ = nullptr;
+    QWidget* made_ = nullptr;  // the widget made for that entry, if any
     std::vector<std::pair<const Control*, QWidget*>> menus_;
     bool syncing_ = false;
 };

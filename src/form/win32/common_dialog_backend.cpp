@@ -6,7 +6,7 @@
 #include "form/messages.h"
 #include "form/win32/file_filter.h"
 #include "form/win32/message_box.h"
-#include "form/win32/wide_text.h"
+#include "form/win32/win_text.h"
 
 // clang-format off
 #include <commdlg.h>
@@ -63,11 +63,11 @@ bool Win32CommonDialogBackend::showSave(CommonDialog& dialog) { return showFile(
 
 bool Win32CommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
     const FileFilterList filters = toFilterList(dialog.Filter);
-    const std::wstring title = wide(dialog.DialogTitle);
-    std::wstring folder = wide(startFolder(dialog));
+    const std::wstring title = toWide(dialog.DialogTitle);
+    std::wstring folder = toWide(startFolder(dialog));
     std::vector<wchar_t> buffer(kFileBufferChars, L'\0');
     // Only the name is proposed: the folder is the one chosen above.
-    const std::wstring proposed = wide(nameOf(dialog.FileName)).substr(0, kFileBufferChars - 1);
+    const std::wstring proposed = toWide(nameOf(dialog.FileName)).substr(0, kFileBufferChars - 1);
     std::copy(proposed.begin(), proposed.end(), buffer.begin());
     int filterIndex = startFilterIndex(dialog.FilterIndex, filters.count);
 
@@ -96,12 +96,12 @@ bool Win32CommonDialogBackend::showFile(CommonDialog& dialog, bool save) {
         if (save) path = withDefaultExtension(path, dialog.DefaultExt);
         if (filters.count > 0) filterIndex = static_cast<int>(request.nFilterIndex);
         const bool asks = save && (dialog.Flags & kCdlOverwritePrompt) &&
-                          GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+                          GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
         // No: the dialog opens again where the user was, as a save dialog does.
         if (asks && Win32MessageBox(request.hwndOwner).show(overwriteQuestion(path), kMbQuestion, kProgramTitle) !=
                         kAnswerYes) {
-            folder = wide(folderOf(path));
-            const std::wstring name = wide(nameOf(path)).substr(0, kFileBufferChars - 1);
+            folder = toWide(folderOf(path));
+            const std::wstring name = toWide(nameOf(path)).substr(0, kFileBufferChars - 1);
             std::fill(buffer.begin(), buffer.end(), L'\0');
             std::copy(name.begin(), name.end(), buffer.begin());
             continue;

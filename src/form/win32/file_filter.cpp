@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "form/win32/wide_text.h"
+#include "form/win32/win_text.h"
 
 namespace pelin::form::win32 {
 
@@ -43,9 +43,9 @@ FileFilterList toFilterList(text::TextView filter) {
         // A pair without a pattern still takes its place, so filter indexes
         // keep pointing at the pair the program meant.
         if (patterns.empty()) patterns = u"*.*";
-        result.list += wide(parts[i]);
+        result.list += toWide(parts[i]);
         result.list += L'\0';
-        result.list += wide(patterns);
+        result.list += toWide(patterns);
         result.list += L'\0';
         ++result.count;
     }

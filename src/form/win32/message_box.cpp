@@ -1,6 +1,6 @@
 #include "form/win32/message_box.h"
 
-#include "form/win32/wide_text.h"
+#include "form/win32/win_text.h"
 
 namespace pelin::form::win32 {
 
@@ -16,7 +16,7 @@ UINT messageBoxStyle(int flags, bool owned) {
 int Win32MessageBox::show(TextView prompt, int flags, TextView title) {
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : GetActiveWindow();
     const int answer =
-        MessageBoxW(owner, wide(prompt).c_str(), wide(title).c_str(), messageBoxStyle(flags, owner != nullptr));
+        MessageBoxW(owner, toWide(prompt).c_str(), toWide(title).c_str(), messageBoxStyle(flags, owner != nullptr));
     switch (answer) {
     case IDYES: return kAnswerYes;
     case IDNO: return kAnswerNo;

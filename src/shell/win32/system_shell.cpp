@@ -1,6 +1,6 @@
 #include "shell/win32/system_shell.h"
 
-#include "form/win32/wide_text.h"
+#include "form/win32/win_text.h"
 #include "platform/win_error.h"
 #include "text/text.h"
 
@@ -10,14 +10,14 @@
 
 namespace pelin::shell::win32 {
 
-using form::win32::wide;
+using form::win32::toWide;
 
 HWND SystemShell::owner() const { return owner_ && IsWindow(owner_) ? owner_ : GetActiveWindow(); }
 
 void SystemShell::showFileProperties(TextView path) {
     // The shell's own messages about a path it cannot show stay unshown: the
     // command has nothing to report.
-    const std::wstring file = wide(path);
+    const std::wstring file = toWide(path);
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
     request.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_FLAG_NO_UI;
@@ -40,7 +40,7 @@ bool SystemShell::showInternetOptions() {
 }
 
 void SystemShell::openInBrowser(TextView url, std::function<void(Text reason)> failed) {
-    const std::wstring address = wide(url);
+    const std::wstring address = toWide(url);
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
     // The program tells the user itself, in its own words; the system would

@@ -6,7 +6,7 @@
 namespace pelin::app::win32 {
 namespace {
 
-using form::win32::twips;
+using form::win32::twipsToPixels;
 
 // A text far too wide for its room in any font: the font is made smaller,
 // down to 8 pt and no further.
@@ -36,9 +36,9 @@ TEST(DrawnLabel, AFittedTextEndsWithinItsWidthAtEveryDpi) {
     DrawnLabel version(u"Ver1.31", 3120, 960, 1215, 375, {15.75, true}, 1050);
     for (const int dpi : {96, 144, 192}) {
         version.layout(dpi);
-        EXPECT_LE(captionWidth(version), twips(1050, dpi)) << dpi;
+        EXPECT_LE(captionWidth(version), twipsToPixels(1050, dpi)) << dpi;
         // Its box starts where it was drawn, whatever the font.
-        EXPECT_EQ(version.place.left, twips(3120, dpi));
+        EXPECT_EQ(version.place.left, twipsToPixels(3120, dpi));
     }
 }
 

@@ -6,12 +6,12 @@
 namespace pelin::app::win32 {
 namespace {
 
-using form::win32::twips;
+using form::win32::twipsToPixels;
 
 // A point of the window's client area given in twips, at the window's DPI.
 LPARAM at(HWND window, double x, double y) {
     const int dpi = static_cast<int>(GetDpiForWindow(window));
-    return MAKELPARAM(twips(x, dpi), twips(y, dpi));
+    return MAKELPARAM(twipsToPixels(x, dpi), twipsToPixels(y, dpi));
 }
 
 // The "OK" label lies at 1080 / 2640 / 615 / 375; the window's background is
