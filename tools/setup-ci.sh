@@ -8,6 +8,6 @@ set -euo pipefail
 exec "$(dirname "$0")/setup-debian.sh" \
   clang libclang-rt-dev clang-format \
   lintian appstream \
-  g++-mingw-w64-x86-64-posix wine64 xdotool \
+  g++-mingw-w64-x86-64-posix wine64 xdotool unzip \
   strace \
   "$@"
