@@ -1,7 +1,7 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 compilers (the variant
 # with POSIX threads, which std::thread and GoogleTest need):
 #   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
-#         -DPELIN_BUILD_GUI=OFF -DPELIN_BUILD_BENCHMARKS=OFF -DPELIN_GTEST_SOURCE_DIR=/usr/src/googletest
+#         -DPELIN_BUILD_BENCHMARKS=OFF -DPELIN_GTEST_SOURCE_DIR=/usr/src/googletest
 # Programs are linked statically, so a built .exe runs on its own, and run
 # under Wine when CTest starts them here.
 set(CMAKE_SYSTEM_NAME Windows)
