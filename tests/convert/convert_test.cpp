@@ -47,17 +47,26 @@ protected:
             return ::CreateFileW((dir / name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
         };
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = ::CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
-        startup.hStdOutput = capture("stdout.txt");
-        startup.hStdError = capture("stderr.txt");
         PROCESS_INFORMATION process{};
-        const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(),
-                                              &startup, &process);
-        const DWORD error = ::GetLastError();
-        for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) ::CloseHandle(handle);
+        bool started = false;
+        DWORD error = 0;
+        // Wine now and then loses a new process before it runs a line of its
+        // program and says ERROR_INTERNAL_ERROR; the program never ran, so it
+        // is started again (said on the test's output), a few times at most.
+        for (int attempt = 1; attempt <= 3; ++attempt) {
+            STARTUPINFOW startup{};
+            startup.cb = sizeof startup;
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdInput = ::CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
+            startup.hStdOutput = capture("stdout.txt");
+            startup.hStdError = capture("stderr.txt");
+            started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(),
+                                       &startup, &process);
+            error = ::GetLastError();
+            for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) ::CloseHandle(handle);
+            if (started || error != ERROR_INTERNAL_ERROR) break;
+            std::printf("the program did not start (Windows error %lu, attempt %d)\n", error, attempt);
+        }
         if (!started) {
             o.err = "not started (Windows error " + std::to_string(error) + ")";
             return o;
