@@ -46,19 +46,19 @@ bool haveFace(const std::wstring& face) {
     return found;
 }
 
-Font makeFont(const FontSpec& spec, UINT dpi) {
+Font makeFont(const FontSpec& wanted, UINT dpi) {
     LOGFONTW font = messageFont(dpi);
-    for (const std::wstring& face : spec.faces) {
+    for (const std::wstring& face : wanted.faces) {
         if (face.size() >= LF_FACESIZE || !haveFace(face)) continue;
         lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
         font.lfCharSet = DEFAULT_CHARSET;
         break;
     }
     // A negative height asks for the character's own height, as a point size means.
-    font.lfHeight = -fontPixels(spec.points, dpi);
+    font.lfHeight = -fontPixels(wanted.points, dpi);
     font.lfWidth = 0;
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = wanted.underline ? TRUE : FALSE;
     return Font(CreateFontIndirectW(&font));
 }
 

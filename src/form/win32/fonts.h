@@ -30,9 +30,9 @@ struct FontDeleter {
 };
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// The first of `spec`'s faces the system has, or its message font, at
-// `spec.points` for `dpi` dots per inch.
-Font makeFont(const FontSpec& spec, UINT dpi);
+// The first of `wanted`'s faces the system has, or its message font, at
+// `wanted.points` for `dpi` dots per inch.
+Font makeFont(const FontSpec& wanted, UINT dpi);
 // The em height in pixels of a `points` font at `dpi`.
 int fontPixels(double points, UINT dpi);
 // Whether the system has a font of that face.
